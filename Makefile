@@ -1,0 +1,11 @@
+# The two entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds
+# and runs the whole suite headless.
+.PHONY: run test
+
+run:
+	@tools/setup.sh
+	@tools/run-game.sh
+
+test:
+	@tools/setup.sh
+	@QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2

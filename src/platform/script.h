@@ -1,0 +1,43 @@
+// Scripted input for headless tests: a whole run of input is queued here and fed to the game's own
+// event waits, message boxes and dialogs in order. While scripting is on, a wait that finds the
+// script used up throws ScriptExhausted, and EndProgram throws ProgramEnded, so a test can run a
+// command from start to end and then look at the state, the client image and the files.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct ScriptExhausted : std::runtime_error {
+    ScriptExhausted() : std::runtime_error("scripted input used up") {}
+};
+struct ProgramEnded : std::runtime_error {
+    ProgramEnded() : std::runtime_error("program ended") {}
+};
+
+void UseScriptedInput(bool on);  // also clears the queue and the answers
+bool ScriptedInput();
+
+void ScriptMouseMove(int x, int y);
+void ScriptLeftPress();   // the press; the button counts as held until WaitMouseRelease
+void ScriptRightPress();
+void ScriptLeftClick(int x, int y);   // move there, then press
+void ScriptRightClick(int x, int y);
+void ScriptKey(int virtualKey);  // press and release
+void ScriptKeyRelease(int virtualKey);  // a release without a press seen by the game
+void ScriptMenu(int command);
+void ScriptCloseRequest();
+// The next message box returns this button number.
+void ScriptMessageBoxAnswer(int button);
+// The next dialog takes these answers (their meaning belongs to the dialog).
+void ScriptDialogAnswer(const std::vector<std::string>& answer);
+bool TakeDialogAnswer(std::vector<std::string>& answer);
+
+// What the message boxes asked, oldest first, for tests to look at.
+struct ShownMessageBox {
+    std::string text, title, buttons;
+    int defaultButton = 0;
+    int answer = 0;
+};
+const std::vector<ShownMessageBox>& ShownMessageBoxes();
+size_t PendingScriptEvents();
