@@ -1,0 +1,4 @@
+// The one entry point of all benchmarks.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

@@ -1,0 +1,165 @@
+// Reading and writing board records, restarting and clearing the board.
+#include "engine/board_record.h"
+
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "app/game_state.h"
+#include "engine/board_view.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+static_assert(RecordGivenOffset == RecordPlayOffset + GridBytes);
+static_assert(RecordNotesOffset == RecordGivenOffset + GridBytes);
+static_assert(RecordFillerOffset == RecordNotesOffset + MarkBytes);
+
+namespace {
+
+void Report(const std::string& message)
+{
+    if (BoardView.reportError != nullptr) {
+        BoardView.reportError(message);
+    } else {
+        std::cerr << message << '\n';
+    }
+}
+
+// Every cell of a grid section holds 0..12.
+bool SectionIsSound(const uint8_t* section)
+{
+    for (int row = 1; row <= BoardSize; ++row) {
+        for (int column = 1; column <= BoardSize; ++column) {
+            if (section[column + GridSide * row] > BoardSize) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void FillFiller(uint8_t* filler)
+{
+    for (int i = 0; i < RecordFillerBytes; ++i) {
+        filler[i] = static_cast<uint8_t>(Random(12) + 1);
+    }
+}
+
+} // namespace
+
+void LoadBoardRecord(int16_t index)
+{
+    GameRunning = false;
+    if (!FileExists(LibraryFileName)) {
+        return;
+    }
+    const std::string failure = "Das Brett konnte nicht geladen werden.\n";
+    if (index < 0) {
+        return;
+    }
+    // The record is read whole and checked before anything of it reaches the board.
+    uint8_t record[RecordFillerOffset];
+    GameFile file;
+    if (!file.openForReading(LibraryFileName) || !file.seek(int64_t(index) * RecordBytes) ||
+        !file.readBlock(record, sizeof record)) {
+        Report(failure + file.error());
+        return;
+    }
+    file.close();
+    if (!SectionIsSound(record + RecordPlayOffset) || !SectionIsSound(record + RecordGivenOffset)) {
+        Report(failure + "Die Datei " + LibraryFileName + " ist beschädigt.");
+        return;
+    }
+    std::memcpy(PlayGrid.cells, record + RecordPlayOffset, GridBytes);
+    std::memcpy(GivenGrid.cells, record + RecordGivenOffset, GridBytes);
+    std::memcpy(CandidateBytes.cells, record + RecordNotesOffset, MarkBytes);
+    CandidateMarks = {};
+    for (int symbol = 1; symbol <= BoardSize; ++symbol) {
+        for (int row = 1; row <= BoardSize; ++row) {
+            for (int column = 1; column <= BoardSize; ++column) {
+                CandidateMarks(column, row, symbol) = CandidateBytes(column, row, symbol) != 0;
+            }
+        }
+    }
+}
+
+void SaveBoardRecord(int16_t index)
+{
+    if (index < 0 || index >= SlotRecords) {
+        return;
+    }
+    const std::string failure = "Das Brett konnte nicht gespeichert werden.\n";
+    GameFile file;
+    if (!file.openForReadWrite(LibraryFileName)) {
+        Report(failure + file.error());
+        return;
+    }
+    int64_t length = file.length();
+    if (length < 0) {
+        Report(failure + file.error());
+        return;
+    }
+
+    // A file of another length becomes four blank records; a good one is touched only inside the
+    // chosen record, so a failing write can never spoil the other slots.
+    static uint8_t image[SlotFileBytes];
+    const bool rebuild = length != SlotFileBytes;
+    if (rebuild) {
+        for (int k = 0; k < SlotRecords; ++k) {
+            uint8_t* blank = image + k * RecordBytes;
+            std::memset(blank, 0, RecordFillerOffset);
+            FillFiller(blank + RecordFillerOffset);
+        }
+    }
+    uint8_t* record = image + index * RecordBytes;
+    std::memcpy(record + RecordPlayOffset, PlayGrid.cells, GridBytes);
+    std::memcpy(record + RecordGivenOffset, GivenGrid.cells, GridBytes);
+    CandidateBytes = {};
+    for (int symbol = 1; symbol <= BoardSize; ++symbol) {
+        for (int row = 1; row <= BoardSize; ++row) {
+            for (int column = 1; column <= BoardSize; ++column) {
+                CandidateBytes(column, row, symbol) = CandidateMarks(column, row, symbol) ? 0xFF : 0x00;
+            }
+        }
+    }
+    std::memcpy(record + RecordNotesOffset, CandidateBytes.cells, MarkBytes);
+    FillFiller(record + RecordFillerOffset);
+
+    bool written;
+    if (rebuild) {
+        // Reopening for writing also cuts off anything beyond the fourth record.
+        file.close();
+        written = file.openForWriting(LibraryFileName) && file.writeBlock(image, SlotFileBytes);
+    } else {
+        written = file.seek(int64_t(index) * RecordBytes) && file.writeBlock(record, RecordBytes);
+    }
+    written = written && file.close();
+    if (!written) {
+        Report(failure + file.error());
+    }
+}
+
+void RestartBoard()
+{
+    CandidateMarks = {};
+    for (int row = 1; row <= BoardSize; ++row) {
+        for (int column = 1; column <= BoardSize; ++column) {
+            if (GivenGrid(column, row) == 0) {
+                PlayGrid(column, row) = 0;
+            }
+        }
+    }
+}
+
+void ClearBoard()
+{
+    ErrorCount = 0;
+    PlayGrid = {};
+    GivenGrid = {};
+    BackupGrid = {};
+    SolutionGrid = {};
+    CandidateMarks = {};
+    if (BoardView.redrawBoard != nullptr) {
+        BoardView.redrawBoard();
+    }
+}

@@ -1,0 +1,31 @@
+// The board record of every .l12 file and the life cycle of the board around it: load, save,
+// restart from the clues, clear.
+//
+// A record is PlayGrid (169 bytes), GivenGrid (169 bytes) and the candidate notes (13 planes of 169
+// bytes), each in memory order (column fastest), followed by random filler. Record k of a file
+// starts at k * RecordBytes; the slot file holds exactly four records.
+#pragma once
+
+#include <cstdint>
+
+constexpr int RecordBytes = 3735;
+constexpr int RecordPlayOffset = 0;
+constexpr int RecordGivenOffset = 169;
+constexpr int RecordNotesOffset = 338;
+constexpr int RecordFillerOffset = 2535;
+constexpr int RecordFillerBytes = RecordBytes - RecordFillerOffset;  // 1200
+constexpr int SlotRecords = 4;
+constexpr int SlotFileBytes = SlotRecords * RecordBytes;  // 14940
+
+// Reads record `index` of LibraryFileName into PlayGrid, GivenGrid and CandidateMarks. Always ends
+// a running timed game. A missing file loads nothing; a record the file does not hold whole, or one
+// with a cell value above 12, loads nothing and is reported.
+void LoadBoardRecord(int16_t index);
+// Writes PlayGrid, GivenGrid and CandidateMarks as record `index` (0..3) of LibraryFileName. A file
+// of another length than four records is first rewritten as four blank records. A save that fails
+// is reported and changes nothing else.
+void SaveBoardRecord(int16_t index);
+// Clears the notes and every cell that is not a clue.
+void RestartBoard();
+// Empties the whole board, its solution and the error count, and redraws it.
+void ClearBoard();

@@ -1,0 +1,218 @@
+// Files by bare name in the working folder, over the C library's streams.
+//
+// Every failure leaves a German sentence in error() naming the file and the reason, so callers can
+// show it to the player as it is.
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+// The reason behind errno in German where the game is likely to meet it; the C library's text
+// otherwise.
+std::string ReasonText(int code)
+{
+    switch (code) {
+    case EACCES:
+        return "Keine Berechtigung";
+    case EPERM:
+        return "Vorgang nicht erlaubt";
+    case EROFS:
+        return "Datenträger ist schreibgeschützt";
+    case ENOSPC:
+        return "Kein Platz mehr auf dem Datenträger";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "Speicherkontingent überschritten";
+#endif
+    case ENOENT:
+        return "Datei oder Ordner nicht vorhanden";
+    case EISDIR:
+        return "Ist ein Ordner";
+    case ENOTDIR:
+        return "Ein Teil des Pfades ist kein Ordner";
+    case ENAMETOOLONG:
+        return "Dateiname zu lang";
+    case EMFILE:
+    case ENFILE:
+        return "Zu viele offene Dateien";
+    case EIO:
+        return "Ein-/Ausgabefehler";
+    case EBUSY:
+        return "Datei wird benutzt";
+    default:
+        return std::strerror(code);
+    }
+}
+
+} // namespace
+
+bool FileExists(const std::string& name)
+{
+    struct stat info {};
+    return ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+GameFile::~GameFile()
+{
+    if (handle_ != nullptr) {
+        std::fclose(handle_);
+    }
+}
+
+bool GameFile::fail(const char* what)
+{
+    int code = errno;
+    error_ = "Die Datei " + name_ + " kann nicht " + what + " werden";
+    if (code != 0) {
+        error_ += " (" + ReasonText(code) + ")";
+    }
+    error_ += ".";
+    return false;
+}
+
+namespace {
+
+// Opens one stream with errno cleared, so a failure leaves only its own reason.
+std::FILE* OpenStream(const std::string& name, const char* mode)
+{
+    errno = 0;
+    return std::fopen(name.c_str(), mode);
+}
+
+} // namespace
+
+bool GameFile::openForReading(const std::string& name)
+{
+    if (handle_ != nullptr) {
+        close();
+    }
+    name_ = name;
+    error_.clear();
+    handle_ = OpenStream(name, "rb");
+    return handle_ != nullptr || fail("geöffnet");
+}
+
+bool GameFile::openForReadWrite(const std::string& name)
+{
+    if (handle_ != nullptr) {
+        close();
+    }
+    name_ = name;
+    error_.clear();
+    handle_ = OpenStream(name, "r+b");
+    if (handle_ == nullptr && errno == ENOENT) {
+        handle_ = OpenStream(name, "w+b");
+    }
+    return handle_ != nullptr || fail("geöffnet");
+}
+
+bool GameFile::openForWriting(const std::string& name)
+{
+    if (handle_ != nullptr) {
+        close();
+    }
+    name_ = name;
+    error_.clear();
+    handle_ = OpenStream(name, "w+b");
+    return handle_ != nullptr || fail("geöffnet");
+}
+
+int64_t GameFile::length()
+{
+    if (handle_ == nullptr) {
+        return -1;
+    }
+    errno = 0;
+    long here = std::ftell(handle_);
+    if (here < 0 || std::fseek(handle_, 0, SEEK_END) != 0) {
+        fail("gelesen");
+        return -1;
+    }
+    long end = std::ftell(handle_);
+    std::fseek(handle_, here, SEEK_SET);
+    return end;
+}
+
+bool GameFile::seek(int64_t position)
+{
+    if (handle_ == nullptr || position < 0) {
+        errno = EINVAL;
+        return fail("positioniert");
+    }
+    errno = 0;
+    return std::fseek(handle_, static_cast<long>(position), SEEK_SET) == 0 || fail("positioniert");
+}
+
+bool GameFile::readBlock(void* buffer, size_t count)
+{
+    if (handle_ == nullptr) {
+        errno = EBADF;
+        return fail("gelesen");
+    }
+    errno = 0;
+    if (std::fread(buffer, 1, count, handle_) == count) {
+        return true;
+    }
+    if (std::feof(handle_)) {
+        error_ = "Die Datei " + name_ + " ist zu kurz.";
+        return false;
+    }
+    return fail("gelesen");
+}
+
+bool GameFile::writeBlock(const void* buffer, size_t count)
+{
+    if (handle_ == nullptr) {
+        errno = EBADF;
+        return fail("geschrieben");
+    }
+    errno = 0;
+    return std::fwrite(buffer, 1, count, handle_) == count || fail("geschrieben");
+}
+
+bool GameFile::readLine(std::string& line)
+{
+    line.clear();
+    if (handle_ == nullptr) {
+        return false;
+    }
+    int ch = std::fgetc(handle_);
+    if (ch == EOF) {
+        return false;
+    }
+    while (ch != EOF && ch != '\n') {
+        line.push_back(static_cast<char>(ch));
+        ch = std::fgetc(handle_);
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+bool GameFile::writeLine(const std::string& line)
+{
+    return writeBlock(line.data(), line.size()) && writeBlock("\n", 1);
+}
+
+bool GameFile::close()
+{
+    if (handle_ == nullptr) {
+        return true;
+    }
+    errno = 0;
+    bool flushed = std::fflush(handle_) == 0;
+    int flushError = errno;
+    bool closed = std::fclose(handle_) == 0;
+    handle_ = nullptr;
+    if (flushed && closed) {
+        return true;
+    }
+    if (!flushed) {
+        errno = flushError;
+    }
+    return fail("geschrieben");
+}
