@@ -1,0 +1,266 @@
+// Drawing into the client image with the game's drawing state (colours, text background, line
+// width, font). One QPainter stays open on the image between calls and is closed before the image
+// is shown, read or copied.
+//
+// Lines and boxes are laid out pixel by pixel without antialiasing and cover both end points. A
+// 2-pixel line adds its second pixel left of a vertical line and above a horizontal one: the cell
+// interiors of the board leave exactly that pixel free at the right and bottom box edges.
+#include "platform/draw.h"
+#include "platform/qt_internal.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+uint32_t textColor = 0x000000;
+uint32_t fillColor = 0xFFFFFF;
+bool transparentText = false;
+int lineWidth = 1;
+
+QPainter& Painter()
+{
+    static auto* painter = new QPainter;
+    if (!painter->isActive()) {
+        painter->begin(&qtplatform::ClientImage());
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *painter;
+}
+
+QColor Colour(uint32_t rgb)
+{
+    return QColor::fromRgb(QRgb(0xFF000000u | rgb));
+}
+
+// A filled rectangle of pixels, corners inclusive, in any corner order.
+void FillPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    Painter().fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), Colour(rgb));
+}
+
+// One-pixel line including both end points.
+void ThinLine(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    if (x1 == x2 || y1 == y2) {
+        FillPixels(x1, y1, x2, y2, rgb);
+        return;
+    }
+    // Bresenham for the slanted case.
+    QPainter& painter = Painter();
+    QColor colour = Colour(rgb);
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        painter.fillRect(x1, y1, 1, 1, colour);
+        if (x1 == x2 && y1 == y2)
+            break;
+        int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x1 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void Line(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    ThinLine(x1, y1, x2, y2, rgb);
+    if (lineWidth < 2)
+        return;
+    if (std::abs(x2 - x1) < std::abs(y2 - y1)) // mostly vertical: the extra pixel to the left
+        ThinLine(x1 - 1, y1, x2 - 1, y2, rgb);
+    else
+        ThinLine(x1, y1 - 1, x2, y2 - 1, rgb);
+}
+
+void Outline(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    FillPixels(x1, y1, x2, y1, rgb);
+    FillPixels(x1, y2, x2, y2, rgb);
+    FillPixels(x1, y1, x1, y2, rgb);
+    FillPixels(x2, y1, x2, y2, rgb);
+}
+
+struct Bitmap {
+    QImage image; // ARGB32_Premultiplied; pixels from outside the client area are transparent
+};
+std::map<int, Bitmap>& Bitmaps()
+{
+    static auto* bitmaps = new std::map<int, Bitmap>;
+    return *bitmaps;
+}
+int nextBitmap = 1;
+
+} // namespace
+
+namespace qtplatform {
+
+QImage& ClientImage()
+{
+    static auto* image = [] {
+        auto* created = new QImage(ClientImageWidth, ClientImageHeight, QImage::Format_RGB32);
+        created->fill(Qt::white);
+        return created;
+    }();
+    return *image;
+}
+
+void EndPainting()
+{
+    QPainter& painter = Painter();
+    if (painter.isActive())
+        painter.end();
+}
+
+} // namespace qtplatform
+
+void SetTextColor(uint32_t rgb)
+{
+    textColor = rgb & 0xFFFFFF;
+}
+void SetFillColor(uint32_t rgb)
+{
+    fillColor = rgb & 0xFFFFFF;
+}
+void SetTransparentText(bool transparent)
+{
+    transparentText = transparent;
+}
+void SetLineWidth(int width)
+{
+    lineWidth = width >= 2 ? 2 : 1;
+}
+uint32_t CurrentTextColor()
+{
+    return textColor;
+}
+uint32_t CurrentFillColor()
+{
+    return fillColor;
+}
+
+void FillClient(uint32_t rgb)
+{
+    FillPixels(0, 0, ClientImageWidth - 1, ClientImageHeight - 1, rgb);
+    qtplatform::ScheduleRepaint();
+}
+
+void DrawLine(int x1, int y1, int x2, int y2)
+{
+    Line(x1, y1, x2, y2, textColor);
+    qtplatform::ScheduleRepaint();
+}
+
+void DrawBox(int x1, int y1, int x2, int y2, bool filled)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (filled && x2 - x1 >= 2 && y2 - y1 >= 2)
+        FillPixels(x1 + 1, y1 + 1, x2 - 1, y2 - 1, fillColor);
+    Outline(x1, y1, x2, y2, textColor);
+    if (lineWidth >= 2)
+        Outline(x1 - 1, y1 - 1, x2 - 1, y2 - 1, textColor);
+    qtplatform::ScheduleRepaint();
+}
+
+void DrawText(int x, int y, const std::string& utf8)
+{
+    const qtplatform::FontInfo& font = qtplatform::CurrentFont();
+    QString text = qtplatform::FromUtf8(utf8);
+    if (text.isEmpty())
+        return;
+    QPainter& painter = Painter();
+    if (!transparentText) {
+        int width = TextWidth(utf8);
+        if (width > 0)
+            painter.fillRect(x, y, width, font.height, Colour(fillColor));
+    }
+    painter.setFont(font.font);
+    painter.setPen(Colour(textColor));
+    int baseline = y + font.ascent;
+    if (font.fixedAdvance > 0) {
+        int column = 0;
+        for (char32_t code : text.toUcs4()) {
+            painter.drawText(QPointF(x + column * font.fixedAdvance, baseline), QString::fromUcs4(&code, 1));
+            ++column;
+        }
+    } else {
+        painter.drawText(QPointF(x, baseline), text);
+    }
+    qtplatform::ScheduleRepaint();
+}
+
+int CopyClientRect(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    qtplatform::EndPainting();
+    const QImage& client = qtplatform::ClientImage();
+    QImage copy(x2 - x1 + 1, y2 - y1 + 1, QImage::Format_ARGB32_Premultiplied);
+    copy.fill(Qt::transparent);
+    QRect inside = QRect(QPoint(x1, y1), QPoint(x2, y2)) & client.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(client.constScanLine(y));
+        QRgb* to = reinterpret_cast<QRgb*>(copy.scanLine(y - y1));
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            to[x - x1] = from[x] | 0xFF000000u;
+    }
+    int handle = nextBitmap++;
+    Bitmaps()[handle] = Bitmap{copy};
+    return handle;
+}
+
+void PasteBitmap(int bitmap, int x, int y)
+{
+    auto found = Bitmaps().find(bitmap);
+    if (found == Bitmaps().end())
+        return;
+    QPainter& painter = Painter();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(x, y, found->second.image);
+    qtplatform::ScheduleRepaint();
+}
+
+void ReleaseBitmap(int bitmap)
+{
+    Bitmaps().erase(bitmap);
+}
+
+uint32_t ClientPixel(int x, int y)
+{
+    qtplatform::EndPainting();
+    const QImage& image = qtplatform::ClientImage();
+    if (!image.rect().contains(x, y))
+        return 0;
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+bool SaveClientImage(const std::string& path)
+{
+    qtplatform::EndPainting();
+    QString name = qtplatform::FromUtf8(path);
+    QFileInfo info(name);
+    QDir().mkpath(info.absolutePath());
+    QImage shot = qtplatform::ClientImage().copy();
+    qtplatform::PaintLabels(shot);
+    return shot.save(name, "PNG");
+}

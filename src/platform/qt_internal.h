@@ -1,0 +1,56 @@
+// What the Qt pieces of the platform layer share among themselves (and with the platform's own
+// tests, which send synthetic Qt events to the client widget). Nothing outside src/platform and the
+// platform tests includes this.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <string>
+
+class QWidget;
+class QMainWindow;
+
+namespace qtplatform {
+
+// The persistent client image, 1156 x 874, Format_RGB32. Call EndPainting before reading its pixels.
+QImage& ClientImage();
+// Closes the drawing painter that is kept open on the client image between drawing calls.
+void EndPainting();
+// Asks the client widget to show the image again (once per batch of drawing).
+void ScheduleRepaint();
+
+QMainWindow* MainWindow(); // null before OpenMainWindow and after CloseMainWindow
+QWidget* ClientWidget();   // the central widget showing the client image
+
+// Input seen by the client widget and the main window, queued for WaitAndDispatchEvent.
+void QueueMouseMove(int x, int y);
+void QueueButtonPress(int message, int x, int y);
+void QueueKeyPress(int virtualKey);   // remembered only while a wait runs
+void QueueKeyRelease(int virtualKey); // queued only if its press was remembered
+void QueueClose();
+void QueueMenuCommand(int command);
+void SetMenuCommandsFlag(bool enabled);
+// A message box in scripted mode: recorded, answered from the script or with its default button.
+int ScriptedMessageBox(const std::string& text, const std::string& title, const std::string& buttons,
+                       int defaultButton);
+// The game's key code for a Qt key (letters upper case, digits, Esc 27, Enter 13, else not a letter/digit).
+int VirtualKeyFromQt(int qtKey);
+
+// Paints the labels onto a copy of the client image (screenshots).
+void PaintLabels(QImage& image);
+
+// A resolved font: fixedAdvance > 0 places every character that many pixels after the previous one.
+struct FontInfo {
+    QFont font;
+    int ascent = 0;
+    int height = 0; // the character cell: ascent + descent
+    int fixedAdvance = 0;
+};
+const FontInfo& CurrentFont();
+
+QString FromUtf8(const std::string& text);
+// "Arial" in any case resolves to its metric twin "Liberation Sans".
+QString ResolveFace(const std::string& face);
+
+} // namespace qtplatform

@@ -1,0 +1,240 @@
+// The application object and the main window: a fixed-size QMainWindow whose central widget shows
+// the persistent client image and turns pointer, button, key and close input into queued events.
+#include "platform/draw.h"
+#include "platform/qt_internal.h"
+#include "platform/script.h"
+#include "platform/window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <cstdlib>
+
+namespace qtplatform {
+namespace {
+
+class ClientArea : public QWidget {
+  public:
+    ClientArea()
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        EndPainting();
+        QPainter painter(this);
+        painter.drawImage(0, 0, ClientImage());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        QPoint p = event->position().toPoint();
+        QueueMouseMove(p.x(), p.y());
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QPoint p = event->position().toPoint();
+        if (event->button() == Qt::LeftButton)
+            QueueButtonPress(WM_LBUTTONDOWN, p.x(), p.y());
+        else if (event->button() == Qt::RightButton)
+            QueueButtonPress(WM_RBUTTONDOWN, p.x(), p.y());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->isAutoRepeat())
+            QueueKeyPress(VirtualKeyFromQt(event->key()));
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        if (!event->isAutoRepeat())
+            QueueKeyRelease(VirtualKeyFromQt(event->key()));
+    }
+    bool focusNextPrevChild(bool) override { return false; } // Tab is a key like any other
+};
+
+class MainFrame : public QMainWindow {
+  public:
+    bool closing = false;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (closing) {
+            event->accept();
+            return;
+        }
+        event->ignore();
+        if (isEnabled())
+            QueueClose();
+    }
+};
+
+QApplication* application = nullptr;
+MainFrame* mainFrame = nullptr;
+ClientArea* clientArea = nullptr;
+bool repaintPending = false;
+
+} // namespace
+
+QMainWindow* MainWindow()
+{
+    return mainFrame;
+}
+QWidget* ClientWidget()
+{
+    return clientArea;
+}
+
+void ScheduleRepaint()
+{
+    if (repaintPending || !clientArea)
+        return;
+    repaintPending = true;
+    QMetaObject::invokeMethod(
+        clientArea,
+        [] {
+            repaintPending = false;
+            if (clientArea)
+                clientArea->update();
+        },
+        Qt::QueuedConnection);
+}
+
+int VirtualKeyFromQt(int qtKey)
+{
+    if (qtKey == Qt::Key_Escape)
+        return VK_ESCAPE;
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter)
+        return VK_RETURN;
+    if (qtKey >= 'a' && qtKey <= 'z')
+        return qtKey - 'a' + 'A';
+    if (qtKey >= 32 && qtKey <= 255)
+        return qtKey; // letters, digits and punctuation are their (upper-case) character codes
+    return 0;         // function, cursor and modifier keys: no code the game acts on
+}
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace qtplatform
+
+using namespace qtplatform;
+
+void InitPlatform(int& argc, char** argv)
+{
+    if (!application)
+        application = new QApplication(argc, argv); // lives until the process ends
+}
+
+int ScreenWidth()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+int ScreenHeight()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+void OpenMainWindow(const std::string& title, int left, int top, int outerWidth, int outerHeight)
+{
+    if (mainFrame)
+        CloseMainWindow();
+    mainFrame = new MainFrame;
+    clientArea = new ClientArea;
+    mainFrame->setCentralWidget(clientArea);
+    mainFrame->setWindowTitle(FromUtf8(title));
+    mainFrame->setAttribute(Qt::WA_DeleteOnClose, false);
+    clientArea->setFixedSize(ClientImageWidth, outerHeight > 29 ? outerHeight - 29 : ClientImageHeight);
+    (void)outerWidth;
+    mainFrame->move(left, top); // top-level move() places the frame, so the position may be negative
+    mainFrame->show();
+    clientArea->setFocus();
+}
+
+void SetClientSize(int width, int height)
+{
+    if (!mainFrame)
+        return;
+    clientArea->setFixedSize(width, height);
+    mainFrame->setFixedSize(mainFrame->sizeHint());
+    mainFrame->adjustSize();
+}
+
+void BringMainWindowToFront()
+{
+    if (!mainFrame)
+        return;
+    mainFrame->raise();
+    mainFrame->activateWindow();
+    clientArea->setFocus();
+}
+
+bool MainWindowExists()
+{
+    return mainFrame != nullptr;
+}
+
+void CloseMainWindow()
+{
+    if (!mainFrame)
+        return;
+    EndPainting();
+    mainFrame->closing = true;
+    mainFrame->close();
+    delete mainFrame; // also deletes the client area, the menu bar and the labels
+    mainFrame = nullptr;
+    clientArea = nullptr;
+}
+
+std::string MainWindowTitle()
+{
+    return mainFrame ? mainFrame->windowTitle().toStdString() : std::string();
+}
+int MainWindowLeft()
+{
+    return mainFrame ? mainFrame->frameGeometry().x() : 0;
+}
+int MainWindowTop()
+{
+    return mainFrame ? mainFrame->frameGeometry().y() : 0;
+}
+int ClientWidth()
+{
+    return clientArea ? clientArea->width() : 0;
+}
+int ClientHeight()
+{
+    return clientArea ? clientArea->height() : 0;
+}
+
+void EnableMainWindow(bool enabled)
+{
+    if (mainFrame)
+        mainFrame->setEnabled(enabled);
+}
+
+void EndProgram()
+{
+    if (ScriptedInput())
+        throw ProgramEnded();
+    std::exit(0);
+}
+
+void Beep()
+{
+    QApplication::beep();
+}
