@@ -1,0 +1,64 @@
+// Pixel queries on the client image shared by the screen tests.
+#pragma once
+
+#include <cstdint>
+
+#include "app/game_state.h"
+#include "platform/draw.h"
+
+// Pixels of exactly this colour in the rectangle (corners inclusive).
+inline int CountPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            if (ClientPixel(x, y) == rgb)
+                ++n;
+    return n;
+}
+
+// Pixels within `tolerance` of this colour in every channel: the ink of text drawn in it, whatever
+// edge smoothing the text gets.
+inline int CountInk(int x1, int y1, int x2, int y2, uint32_t rgb, int tolerance = 48)
+{
+    auto near = [tolerance](uint32_t a, uint32_t b, int shift) {
+        const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+        return d <= tolerance && d >= -tolerance;
+    };
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) {
+            const uint32_t p = ClientPixel(x, y);
+            if (near(p, rgb, 16) && near(p, rgb, 8) && near(p, rgb, 0))
+                ++n;
+        }
+    return n;
+}
+
+// Pixels that are not this colour in the rectangle.
+inline int CountOtherPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
+{
+    return (x2 - x1 + 1) * (y2 - y1 + 1) - CountPixels(x1, y1, x2, y2, rgb);
+}
+
+// A solved board with 4-column, 3-row boxes: rows shift by 4 inside a band, bands by 1.
+inline int SolvedValue(int c, int r)
+{
+    return ((c - 1) + 4 * ((r - 1) % 3) + (r - 1) / 3) % 12 + 1;
+}
+
+// The interior of cell (c, r) as painted by the cell routines.
+struct CellRect {
+    int x1, y1, x2, y2;
+};
+inline CellRect CellInterior(int c, int r)
+{
+    const int x = 29 + (c - 1) * 60 + 1;
+    const int y = 45 + (r - 1) * 60 + 1;
+    return {x, y, x + 58 - (c % 4 == 0 ? 1 : 0), y + 58 - (r % 3 == 0 ? 1 : 0)};
+}
+inline int CountInCell(int c, int r, uint32_t rgb)
+{
+    const CellRect k = CellInterior(c, r);
+    return CountInk(k.x1, k.y1, k.x2, k.y2, rgb);
+}
