@@ -175,8 +175,11 @@ void DrawBox(int x1, int y1, int x2, int y2, bool filled)
     if (filled && x2 - x1 >= 2 && y2 - y1 >= 2)
         FillPixels(x1 + 1, y1 + 1, x2 - 1, y2 - 1, fillColor);
     Outline(x1, y1, x2, y2, textColor);
-    if (lineWidth >= 2)
-        Outline(x1 - 1, y1 - 1, x2 - 1, y2 - 1, textColor);
+    if (lineWidth >= 2) {
+        // The second ring lies outside at the left and top and inside at the right and bottom.
+        Outline(x1 - 1, y1 - 1, x2, y2, textColor);
+        Outline(x1, y1, x2 - 1, y2 - 1, textColor);
+    }
     qtplatform::ScheduleRepaint();
 }
 

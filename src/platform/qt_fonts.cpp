@@ -100,7 +100,9 @@ void Use(const FontKey& key, qtplatform::FontInfo (*make)(const FontKey&))
 // The fixed-pitch fonts: Liberation Mono, every character placed 8 pixels after the previous one.
 qtplatform::FontInfo FixedPitch(int pixelSize, bool bold)
 {
-    return Measured(BaseFont("Liberation Mono", bold ? QFont::Bold : QFont::Normal, pixelSize), 8);
+    QFont font = BaseFont("Liberation Mono", bold ? QFont::Bold : QFont::Normal, pixelSize);
+    font.setHintingPreference(QFont::PreferFullHinting);  // crisp like the bitmap fonts they stand for
+    return Measured(font, 8);
 }
 
 } // namespace
