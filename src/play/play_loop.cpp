@@ -1,0 +1,149 @@
+// The play loop runs inside the menu command that started it and handles one window event per pass:
+// a key release (button shortcuts and the commands K-O, F, C, M), a left press on the button bar, or
+// a left or right press on a cell, which opens the symbol picker or clears the cell. It also notices
+// when the player completes the board of a timed game and hands that to the clock.
+#include "play/play_loop.h"
+
+#include <string>
+
+#include "app/game_state.h"
+#include "engine/solver.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "play/button_bar.h"
+#include "play/symbol_picker.h"
+#include "screen/board_drawing.h"
+#include "screen/clock.h"
+#include "screen/panels.h"
+
+namespace {
+
+void SetAllCandidateMarks(bool value)
+{
+    for (bool& mark : CandidateMarks.cells)
+        mark = value;
+}
+
+// Abbruch: the button stays pressed as the loop ends. Only the key refreshes the clock.
+void Abort(bool byKey)
+{
+    const BarButton& bar = ButtonBar[AbbruchButton];
+    DrawButton(bar.caption, bar.left, ButtonTop, true);
+    GameRunning = false;
+    if (byKey)
+        UpdateClock();
+    SleepMilliseconds(200); // the clock worker sees GameRunning cleared within 50 ms
+}
+
+// A left or right press at (MouseX, MouseY); nothing happens off the board and on clues.
+void BoardClick(bool rightButton)
+{
+    if (MouseX < BoardLeft || MouseX >= BoardLeft + 12 * CellWidth || MouseY < BoardTop ||
+        MouseY >= BoardTop + 12 * CellHeight)
+        return;
+    const auto column = static_cast<int16_t>((MouseX - BoardLeft) / CellWidth + 1);
+    const auto row = static_cast<int16_t>((MouseY - BoardTop) / CellHeight + 1);
+    if (GivenGrid(column, row) != 0)
+        return;
+
+    if (!rightButton) {
+        PickerMode = PickerKind::Entry;
+        ShowSymbolPicker(column, row);
+        RunSymbolPicker(column, row);
+        UpdateStatistics();
+    } else if (PlayGrid(column, row) == 0) {
+        PickerMode = PickerKind::Note;
+        ShowSymbolPicker(column, row);
+        RunSymbolPicker(column, row);
+    } else {
+        PlayGrid(column, row) = 0;
+        DrawEntryCell(column, row, 0);
+        if (ShowCandidates)
+            ShowComputedCandidates();
+        UpdateStatistics();
+    }
+
+    if (GameRunning && CheckMessage == VerdictSolved) {
+        PuzzleSolved = true;
+        UpdateClock(); // freezes the time and enters it into the hall of fame
+        GameRunning = false;
+        PuzzleSolved = false;
+    }
+}
+
+} // namespace
+
+void PlayLoop()
+{
+    RedrawBoard();
+    DrawButtonBar();
+    // When GameRunning is set (a new game), the clock worker starts here on its own thread and its id
+    // goes to ClockThreadId; it comes with the clock's worker.
+
+    std::string rememberedLetter;
+    for (;;) {
+        const WindowEvent event = WaitAndDispatchEvent();
+        if (event.message == WM_KEYUP) {
+            int key = event.wParam;
+            if (key >= 'a' && key <= 'z')
+                key -= 'a' - 'A';
+            switch (key) {
+            case 'L':
+                RunButtonAction(LadenButton, true);
+                break;
+            case 'S':
+                RunButtonAction(SichernButton, true);
+                break;
+            case 'D':
+                RunButtonAction(DruckenButton, true);
+                break;
+            case 'N':
+                RunButtonAction(NeustartButton, true);
+                break;
+            case 'H':
+                RunButtonAction(HilfeButton, true);
+                break;
+            case 'A':
+            case VK_ESCAPE:
+                Abort(true);
+                return;
+            case 'K':
+                rememberedLetter = "K";
+                break;
+            case 'O':
+                if (rememberedLetter == "K") {
+                    GameRunning = false;
+                    SolveCommand();
+                    UpdateClock();
+                }
+                rememberedLetter.clear();
+                break;
+            case 'F':
+                SetAllCandidateMarks(true);
+                RedrawBoard();
+                break;
+            case 'C':
+                SetAllCandidateMarks(false);
+                RedrawBoard();
+                break;
+            case 'M':
+                GameRunning = false;
+                SetAllCandidateMarks(false);
+                ShowCandidates = !ShowCandidates;
+                RedrawBoard();
+                break;
+            default:
+                break;
+            }
+        } else if (event.message == WM_LBUTTONDOWN && ButtonAtPointer() >= 0) {
+            const int button = ButtonAtPointer();
+            if (button == AbbruchButton) {
+                Abort(false);
+                return;
+            }
+            RunButtonAction(button, true);
+        } else if (event.message == WM_LBUTTONDOWN || event.message == WM_RBUTTONDOWN) {
+            BoardClick(event.message == WM_RBUTTONDOWN);
+        }
+    }
+}

@@ -1,0 +1,6 @@
+// The play loop: the modal loop in which the player works on the board, with the button bar below
+// it, key shortcuts on release and clicks on the cells.
+#pragma once
+
+// Runs until the Abbruch button or its key (A, Esc).
+void PlayLoop();
