@@ -21,10 +21,10 @@ struct UnitMasks {
     uint16_t row[13];
     uint16_t column[13];
     uint16_t box[12];
-    bool duplicate;  // some unit holds a symbol twice: then no symbol is a candidate anywhere
+    bool duplicate; // some unit holds a symbol twice: then no symbol is a candidate anywhere
 };
 
-constexpr uint16_t AllSymbols = 0x1FFE;  // bits 1..12
+constexpr uint16_t AllSymbols = 0x1FFE; // bits 1..12
 
 // Box number 0..11 of a cell: stack by stack, top to bottom within a stack.
 constexpr int BoxOf(int column, int row)

@@ -13,9 +13,9 @@ constexpr int RecordPlayOffset = 0;
 constexpr int RecordGivenOffset = 169;
 constexpr int RecordNotesOffset = 338;
 constexpr int RecordFillerOffset = 2535;
-constexpr int RecordFillerBytes = RecordBytes - RecordFillerOffset;  // 1200
+constexpr int RecordFillerBytes = RecordBytes - RecordFillerOffset; // 1200
 constexpr int SlotRecords = 4;
-constexpr int SlotFileBytes = SlotRecords * RecordBytes;  // 14940
+constexpr int SlotFileBytes = SlotRecords * RecordBytes; // 14940
 
 // Reads record `index` of LibraryFileName into PlayGrid, GivenGrid and CandidateMarks. Always ends
 // a running timed game. A missing file loads nothing; a record the file does not hold whole, or one

@@ -8,8 +8,8 @@ void SwapRows(int a, int b);
 void SwapColumns(int a, int b);
 void SwapStacks(int p, int q);
 void SwapBands(int p, int q);
-void FlipRows();     // upside down
-void FlipColumns();  // left to right
+void FlipRows();    // upside down
+void FlipColumns(); // left to right
 // Replaces every symbol by its image under a freshly drawn permutation (SymbolPermutation).
 void RelabelSymbols();
 

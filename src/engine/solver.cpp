@@ -16,7 +16,7 @@
 
 namespace {
 
-UnitMasks Masks;  // PlayGrid's units during a logic pass
+UnitMasks Masks; // PlayGrid's units during a logic pass
 
 // Writes value into the cell, keeps the masks current and draws the entry unless silent.
 void Place(int column, int row, int value)
@@ -36,10 +36,9 @@ int PlacedInPass = 0;
 // One unit's "symbol with one cell" step. The symbols are taken 1..12 in turn and each counted on
 // the board as the earlier placements left it: the tallies are taken over the unit's cells at once
 // and taken again after every placement, which changes the unit.
-template <int Cells, typename CellAt>
-void PlaceLoneSymbols(CellAt cellAt)
+template <int Cells, typename CellAt> void PlaceLoneSymbols(CellAt cellAt)
 {
-    uint16_t from = AllSymbols;  // symbols not yet taken in turn
+    uint16_t from = AllSymbols; // symbols not yet taken in turn
     while (from != 0) {
         uint16_t once = 0;
         uint16_t twice = 0;
@@ -158,7 +157,7 @@ void LogicPass()
 {
     ReadUnitMasks(Masks);
     if (Masks.duplicate) {
-        return;  // no candidate anywhere: no sweep can place
+        return; // no candidate anywhere: no sweep can place
     }
     for (int sweep = 1; sweep <= 12; ++sweep) {
         PlacedInPass = 0;
@@ -172,7 +171,7 @@ void LogicPass()
             ColumnStep(k);
         }
         if (PlacedInPass == 0) {
-            return;  // the remaining sweeps would see the same board and place nothing either
+            return; // the remaining sweeps would see the same board and place nothing either
         }
     }
 }
