@@ -20,8 +20,13 @@ void EndPainting();
 // Asks the client widget to show the image again (once per batch of drawing).
 void ScheduleRepaint();
 
-QMainWindow* MainWindow(); // null before OpenMainWindow and after CloseMainWindow
-QWidget* ClientWidget();   // the central widget showing the client image
+QMainWindow* MainWindow();
+bool MainWindowTakesInput(); // false while EnableMainWindow(false) holds
+// Greys the installed menu bar unless commands are on and the main window takes input.
+void RefreshMenuBar();
+// The main window is gone and its menu bar with it.
+void ForgetMenuBar();    // null before OpenMainWindow and after CloseMainWindow
+QWidget* ClientWidget(); // the central widget showing the client image
 
 // Input seen by the client widget and the main window, queued for WaitAndDispatchEvent.
 void QueueMouseMove(int x, int y);

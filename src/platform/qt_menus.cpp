@@ -134,7 +134,7 @@ void InstallMenuBar(int bar)
     if (previous)
         Menus().erase(previous);
     installedBar = bar;
-    menuBar->setEnabled(MenuCommandsEnabled());
+    qtplatform::RefreshMenuBar();
 }
 
 int InstalledMenuBar()
@@ -167,6 +167,22 @@ std::string MenuItemCaption(int command)
 void SetMenuCommandsEnabled(bool enabled)
 {
     qtplatform::SetMenuCommandsFlag(enabled);
-    if (QMenuBar* bar = Bar(installedBar))
-        bar->setEnabled(enabled); // greyed while a command runs; the client area keeps its input
+    qtplatform::RefreshMenuBar();
 }
+
+namespace qtplatform {
+
+// Greyed while a command runs; the client area keeps its input meanwhile.
+void RefreshMenuBar()
+{
+    if (QMenuBar* bar = Bar(installedBar))
+        bar->setEnabled(MenuCommandsEnabled() && MainWindowTakesInput());
+}
+
+void ForgetMenuBar()
+{
+    Menus().erase(installedBar);
+    installedBar = 0;
+}
+
+} // namespace qtplatform

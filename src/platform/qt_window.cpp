@@ -73,7 +73,7 @@ class MainFrame : public QMainWindow {
             return;
         }
         event->ignore();
-        if (isEnabled())
+        if (MainWindowTakesInput())
             QueueClose();
     }
 };
@@ -82,6 +82,7 @@ QApplication* application = nullptr;
 MainFrame* mainFrame = nullptr;
 ClientArea* clientArea = nullptr;
 bool repaintPending = false;
+bool takesInput = true;
 
 } // namespace
 
@@ -92,6 +93,10 @@ QMainWindow* MainWindow()
 QWidget* ClientWidget()
 {
     return clientArea;
+}
+bool MainWindowTakesInput()
+{
+    return takesInput;
 }
 
 void ScheduleRepaint()
@@ -154,6 +159,7 @@ void OpenMainWindow(const std::string& title, int left, int top, int outerWidth,
     if (mainFrame)
         CloseMainWindow();
     mainFrame = new MainFrame;
+    takesInput = true;
     clientArea = new ClientArea;
     mainFrame->setCentralWidget(clientArea);
     mainFrame->setWindowTitle(FromUtf8(title));
@@ -221,10 +227,17 @@ int ClientHeight()
     return clientArea ? clientArea->height() : 0;
 }
 
+// Only the client area and the menu bar are switched off: windows the main window owns (the modal
+// ones) must keep their input.
 void EnableMainWindow(bool enabled)
 {
-    if (mainFrame)
-        mainFrame->setEnabled(enabled);
+    takesInput = enabled;
+    if (!mainFrame)
+        return;
+    clientArea->setEnabled(enabled);
+    RefreshMenuBar();
+    if (enabled)
+        clientArea->setFocus();
 }
 
 void EndProgram()

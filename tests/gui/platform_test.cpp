@@ -4,6 +4,7 @@
 #include "platform/qt_internal.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -531,6 +532,30 @@ TEST(PlatformEvents, CloseBoxQueuesACloseRequestAndKeepsTheWindow)
     EXPECT_EQ(seen.closes, 1);
     EXPECT_TRUE(MainWindowExists());
     EXPECT_TRUE(qtplatform::MainWindow()->isVisible());
+    UseScriptedInput(true);
+}
+
+TEST(PlatformEvents, DisabledMainWindowTakesNoInputButItsOwnWindowsDo)
+{
+    RealInput();
+    QDialog owned(qtplatform::MainWindow());
+    owned.show();
+    EnableMainWindow(false);
+    EXPECT_TRUE(owned.isEnabled());
+    qtplatform::MainWindow()->close();
+    PostLeftPress(10, 10);
+    PostKey(QEvent::KeyPress, Qt::Key_L);
+    PostKey(QEvent::KeyRelease, Qt::Key_L);
+    QCoreApplication::processEvents();
+    EnableMainWindow(true);
+    owned.hide();
+    PostKey(QEvent::KeyPress, Qt::Key_X);
+    PostKey(QEvent::KeyRelease, Qt::Key_X);
+    WindowEvent event = WaitAndDispatchEvent();
+    EXPECT_EQ(event.message, WM_KEYUP);
+    EXPECT_EQ(event.wParam, 'X');
+    EXPECT_EQ(seen.closes, 0);
+    EXPECT_TRUE(seen.moves.empty());
     UseScriptedInput(true);
 }
 
