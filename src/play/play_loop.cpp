@@ -4,8 +4,6 @@
 // when the player completes the board of a timed game and hands that to the clock.
 #include "play/play_loop.h"
 
-#include <string>
-
 #include "app/game_state.h"
 #include "engine/solver.h"
 #include "platform/system.h"
@@ -80,7 +78,7 @@ void PlayLoop()
     // When GameRunning is set (a new game), the clock worker starts here on its own thread and its id
     // goes to ClockThreadId; it comes with the clock's worker.
 
-    std::string rememberedLetter;
+    char rememberedLetter = 0; // 'K' after K, emptied by every O
     for (;;) {
         const WindowEvent event = WaitAndDispatchEvent();
         if (event.message == WM_KEYUP) {
@@ -108,15 +106,15 @@ void PlayLoop()
                 Abort(true);
                 return;
             case 'K':
-                rememberedLetter = "K";
+                rememberedLetter = 'K';
                 break;
             case 'O':
-                if (rememberedLetter == "K") {
+                if (rememberedLetter == 'K') {
                     GameRunning = false;
                     SolveCommand();
                     UpdateClock();
                 }
-                rememberedLetter.clear();
+                rememberedLetter = 0;
                 break;
             case 'F':
                 SetAllCandidateMarks(true);
