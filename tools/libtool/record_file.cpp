@@ -1,0 +1,61 @@
+// Loading a record for the tool. The game's LoadBoardRecord silently loads nothing from a missing
+// file and reads past the end of a short one, so the tool tests both first, and it refuses a record
+// whose cells hold values the board cannot show.
+#include "libtool.h"
+
+#include "engine/board_record.h"
+#include "engine/board_view.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string LoadReport; // what LoadBoardRecord reported while the tool loaded a record
+
+void KeepReport(const std::string& message)
+{
+    LoadReport = message;
+}
+
+} // namespace
+
+int64_t FileLength(const std::string& file)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return -1;
+    const auto size = std::filesystem::file_size(file, error);
+    return error ? -1 : int64_t(size);
+}
+
+void LoadRecordOrFail(const std::string& file, int index)
+{
+    const int64_t length = FileLength(file);
+    if (length < 0)
+        Fail("Datei \"" + file + "\" nicht gefunden");
+    const int64_t needed = int64_t(index + 1) * RecordBytes;
+    if (length < needed)
+        Fail("Datei \"" + file + "\" ist zu kurz für Satz " + std::to_string(index) + ": " +
+             std::to_string(length) + " Bytes, nötig sind " + std::to_string(needed));
+    LibraryFileName = file;
+    LoadReport.clear();
+    BoardView.reportError = KeepReport;
+    LoadBoardRecord(int16_t(index));
+    BoardView.reportError = nullptr;
+    if (!LoadReport.empty()) {
+        for (char& c : LoadReport)
+            if (c == '\n')
+                c = ' ';
+        Fail("Satz " + std::to_string(index) + " in \"" + file + "\": " + LoadReport);
+    }
+    for (int row = 1; row <= BoardSize; ++row) {
+        for (int column = 1; column <= BoardSize; ++column) {
+            if (PlayGrid(column, row) > BoardSize || GivenGrid(column, row) > BoardSize)
+                Fail("Satz " + std::to_string(index) + " in \"" + file + "\" ist beschädigt: Feld (" +
+                     std::to_string(column) + "," + std::to_string(row) + ") hat den Wert " +
+                     std::to_string(PlayGrid(column, row) > BoardSize ? PlayGrid(column, row)
+                                                                      : GivenGrid(column, row)));
+        }
+    }
+}
