@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-constexpr int BoardSize = 12;  // columns, rows, symbols
-constexpr int GridSide = 13;   // one more for the unused index 0
+constexpr int BoardSize = 12; // columns, rows, symbols
+constexpr int GridSide = 13;  // one more for the unused index 0
 constexpr int GridBytes = GridSide * GridSide;
 constexpr int MarkBytes = GridBytes * GridSide;
 
@@ -23,26 +23,29 @@ struct ByteGrid {
 };
 
 // Thirteen planes of 13 x 13, addressed (column, row, symbol); plane s holds symbol s.
-template <typename T>
-struct SymbolPlanes {
+template <typename T> struct SymbolPlanes {
     T cells[MarkBytes] = {};
-    T& operator()(int column, int row, int symbol) { return cells[column + GridSide * row + GridBytes * symbol]; }
-    T operator()(int column, int row, int symbol) const {
+    T& operator()(int column, int row, int symbol)
+    {
+        return cells[column + GridSide * row + GridBytes * symbol];
+    }
+    T operator()(int column, int row, int symbol) const
+    {
         return cells[column + GridSide * row + GridBytes * symbol];
     }
     bool operator==(const SymbolPlanes&) const = default;
 };
 
 // Board state.
-extern ByteGrid PlayGrid;      // what stands in every cell now; 0 = empty
-extern ByteGrid GivenGrid;     // the clues; nonzero = a given with that symbol
-extern ByteGrid SolutionGrid;  // the worked-out solution; 0 = not known
-extern ByteGrid BackupGrid;    // snapshot taken while the solver works
-extern SymbolPlanes<bool> CandidateMarks;     // the candidate notes
-extern SymbolPlanes<uint8_t> CandidateBytes;  // their byte image, used when a record is read or written
-extern uint8_t SymbolCount[GridSide];         // [0] = empty cells, [v] = occurrences of v
-extern uint8_t UnitTally[GridSide];           // scratch tally of one unit
-extern uint8_t SymbolPermutation[GridSide];   // relabelling while shuffling
+extern ByteGrid PlayGrid;                    // what stands in every cell now; 0 = empty
+extern ByteGrid GivenGrid;                   // the clues; nonzero = a given with that symbol
+extern ByteGrid SolutionGrid;                // the worked-out solution; 0 = not known
+extern ByteGrid BackupGrid;                  // snapshot taken while the solver works
+extern SymbolPlanes<bool> CandidateMarks;    // the candidate notes
+extern SymbolPlanes<uint8_t> CandidateBytes; // their byte image, used when a record is read or written
+extern uint8_t SymbolCount[GridSide];        // [0] = empty cells, [v] = occurrences of v
+extern uint8_t UnitTally[GridSide];          // scratch tally of one unit
+extern uint8_t SymbolPermutation[GridSide];  // relabelling while shuffling
 extern bool SymbolUnused[GridSide];
 extern std::string DifficultyName[4];
 extern std::string ChampionNames[4][11];
@@ -50,13 +53,13 @@ extern std::string ChampionDates[4][11];
 extern std::string ChampionTimes[4][11];
 
 // Settings and flags.
-extern int16_t Difficulty;  // 0 Leicht, 1 Mittel, 2 Schwer, 3 Extrem
-extern bool ShowDigits;     // symbols as numbers (true) or letters
-extern bool KeepSymmetry;   // shuffling keeps the clue pattern's symmetry
-extern bool ShowCandidates; // every redraw shows all computed candidates
-extern volatile bool GameRunning;   // a timed game is in progress (read by the clock worker)
-extern volatile bool PuzzleSolved;  // the player's completion is being handed to the clock
-extern volatile bool ClockHold;     // the clock worker skips its refresh while set
+extern int16_t Difficulty;         // 0 Leicht, 1 Mittel, 2 Schwer, 3 Extrem
+extern bool ShowDigits;            // symbols as numbers (true) or letters
+extern bool KeepSymmetry;          // shuffling keeps the clue pattern's symmetry
+extern bool ShowCandidates;        // every redraw shows all computed candidates
+extern volatile bool GameRunning;  // a timed game is in progress (read by the clock worker)
+extern volatile bool PuzzleSolved; // the player's completion is being handed to the clock
+extern volatile bool ClockHold;    // the clock worker skips its refresh while set
 extern bool EditingOwnBoard;
 extern bool BoardFull;
 extern int16_t ErrorCount;

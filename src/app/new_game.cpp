@@ -1,0 +1,40 @@
+// New games: load a random stored puzzle of the chosen difficulty and disguise it.
+#include "app/new_game.h"
+
+#include "app/game_state.h"
+#include "engine/board_record.h"
+#include "engine/shuffle.h"
+#include "platform/system.h"
+#include "play/play_loop.h"
+#include "screen/clock.h"
+#include "screen/panels.h"
+
+static const char* const LibraryFiles[4] = {"leicht.l12", "mittel.l12", "schwer.l12", "extrem.l12"};
+
+// Steps shared by both commands: the library, a random record, the difficulty panel, the shuffle.
+static void SetUpPuzzle()
+{
+    LibraryFileName = LibraryFiles[Difficulty & 3];
+    LoadBoardRecord(static_cast<int16_t>(Random(4)));
+    UpdateDifficultyPanel();
+    ShuffleBoard();
+}
+
+void StartNewGame()
+{
+    SetUpPuzzle();
+    // The timed game starts (the clock takes its start time here once it runs).
+    GameRunning = true;
+    PuzzleSolved = false;
+    FinalTime = "X";
+    UpdateClock();
+    RestartBoard();
+    PlayLoop();
+}
+
+void PrintNewGame()
+{
+    SetUpPuzzle();
+    // The board is printed here once printing exists (PrintBoard).
+    PlayLoop();
+}

@@ -1,0 +1,118 @@
+// Start-up: window placement, the state the game starts with, and the exit question.
+#include <gtest/gtest.h>
+
+#include "app/game_state.h"
+#include "app/startup.h"
+#include "gui_fixture.h"
+#include "platform/draw.h"
+#include "platform/script.h"
+#include "platform/window.h"
+#include "screen/palette.h"
+#include "temp_folder.h"
+
+TEST(WindowPlacement, CentresAndRaisesOnCommonScreens)
+{
+    auto at = MainWindowPlacement(1920, 1080);
+    EXPECT_EQ(at.left, 382);
+    EXPECT_EQ(at.top, 71);
+    at = MainWindowPlacement(1280, 1024);
+    EXPECT_EQ(at.left, 62);
+    EXPECT_EQ(at.top, 43);
+}
+
+TEST(WindowPlacement, SmallScreensKeepTopAtZeroButLeftUnlimited)
+{
+    auto at = MainWindowPlacement(1366, 768);
+    EXPECT_EQ(at.left, 105);
+    EXPECT_EQ(at.top, 0);
+    at = MainWindowPlacement(1024, 768);
+    EXPECT_EQ(at.left, -66);
+    EXPECT_EQ(at.top, 0);
+}
+
+TEST(WindowPlacement, HalvesRoundToEven)
+{
+    EXPECT_EQ(MainWindowPlacement(1157, 1000).left, 0); // 0.5
+    EXPECT_EQ(MainWindowPlacement(1159, 1000).left, 2); // 1.5
+    EXPECT_EQ(MainWindowPlacement(1300, 939).top, 0);   // 0.5
+    EXPECT_EQ(MainWindowPlacement(1300, 941).top, 2);   // 1.5
+}
+
+class StartUpTest : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        OpenTestWindow();
+        StartUp();
+    }
+};
+
+TEST_F(StartUpTest, WindowHasTitleClientSizeAndBackground)
+{
+    EXPECT_EQ(MainWindowTitle(), "Kastenzahl V6.0 by Tarvo");
+    EXPECT_EQ(ClientWidth(), 1156);
+    EXPECT_EQ(ClientHeight(), 874);
+    EXPECT_EQ(ClientPixel(800, 100), 0xB4C9D0u); // right of the board frame, above the panels
+    EXPECT_EQ(ClientPixel(400, 790), 0xB4C9D0u); // the empty button strip
+}
+
+TEST_F(StartUpTest, GameStateStartsAtItsDefaults)
+{
+    EXPECT_EQ(Difficulty, 0);
+    EXPECT_TRUE(ShowDigits);
+    EXPECT_TRUE(KeepSymmetry);
+    EXPECT_FALSE(ShowCandidates);
+    EXPECT_FALSE(GameRunning);
+    EXPECT_EQ(ErrorCount, 0);
+    EXPECT_EQ(StatusText, "Bitte Menupunkt auswählen!");
+    ByteGrid empty;
+    EXPECT_EQ(PlayGrid, empty);
+    EXPECT_EQ(GivenGrid, empty);
+    EXPECT_EQ(SolutionGrid, empty);
+    EXPECT_EQ(CandidateMarks, SymbolPlanes<bool>{});
+    EXPECT_EQ(DifficultyName[0], " Leicht ");
+    EXPECT_EQ(DifficultyName[0].size(), 8u);
+    EXPECT_EQ(DifficultyName[1], " Mittel ");
+    EXPECT_EQ(DifficultyName[2], "Schwer ");
+    EXPECT_EQ(DifficultyName[2].size(), 7u);
+    EXPECT_EQ(DifficultyName[3], "Extrem ");
+}
+
+TEST_F(StartUpTest, MenuChecksFollowTheDefaults)
+{
+    EXPECT_TRUE(MenuItemChecked(30));
+    EXPECT_TRUE(MenuItemChecked(40));
+    EXPECT_TRUE(MenuItemChecked(45));
+    for (int command : {31, 32, 33, 41, 44})
+        EXPECT_FALSE(MenuItemChecked(command)) << command;
+}
+
+TEST_F(StartUpTest, ExitQuestionAnsweredNoLeavesEverythingAsItWas)
+{
+    GameRunning = true;
+    PlayGrid(3, 4) = 7;
+    size_t before = ShownMessageBoxes().size();
+    ScriptMessageBoxAnswer(2);
+    ScriptCloseRequest();
+    WaitAndDispatchEvent();
+    ASSERT_EQ(ShownMessageBoxes().size(), before + 1);
+    const ShownMessageBox& box = ShownMessageBoxes().back();
+    EXPECT_EQ(box.text, "Spiel beenden?");
+    EXPECT_EQ(box.buttons, "&JA|&NEIN");
+    EXPECT_EQ(box.defaultButton, 2);
+    EXPECT_TRUE(MainWindowExists());
+    EXPECT_TRUE(GameRunning);
+    EXPECT_EQ(PlayGrid(3, 4), 7);
+    GameRunning = false;
+}
+
+TEST_F(StartUpTest, ExitQuestionAnsweredYesEndsAtOnceWithoutWritingFiles)
+{
+    ScopedTempFolder folder;
+    GameRunning = true;
+    ScriptMessageBoxAnswer(1);
+    EXPECT_THROW(ConfirmExit(), ProgramEnded);
+    EXPECT_FALSE(MainWindowExists());
+    EXPECT_TRUE(folder.empty());
+    GameRunning = false;
+}
