@@ -28,8 +28,8 @@ constexpr int FinalShuffles = 1000;
 
 // Extrem: this many fresh boards, each followed by this many exchanges of a clue pair for an empty
 // one (after which every pair that can go goes); the fewest clues of all win.
-constexpr int ExtremBoards = 3;
-constexpr int ExtremExchanges = 300;
+constexpr int ExtremBoards = 4;
+constexpr int ExtremExchanges = 1000;
 
 void SetPair(ByteGrid& puzzle, const ByteGrid& solution, int pair, bool filled)
 {
