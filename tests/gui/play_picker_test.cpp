@@ -2,7 +2,9 @@
 // border, and the screen under it put back exactly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "play_fixture.h"
@@ -350,4 +352,41 @@ TEST_F(PickerTest, ScreenshotOfThePlayScreenWithThePickerOpen)
     ScriptKey(VK_ESCAPE);
     ASSERT_TRUE(RunPlayLoop());
     EXPECT_TRUE(saved);
+}
+
+TEST_F(PickerTest, AtTheBoardEdgesThePickerReachesBeyondTheBoardAndIsPutBackToo)
+{
+    // Column 1: the picker starts one pixel left of the client area; column 12: it reaches 30 pixels
+    // past the board; row 1: it starts 16 pixels above the board, over the title.
+    for (auto [c, r] : {std::pair{1, 2}, std::pair{12, 1}}) {
+        ASSERT_EQ(PlayGrid(c, r), 0);
+        const int x1 = std::max(0, PickerX(c)), y1 = PickerY(r), x2 = PickerX(c) + 120, y2 = PickerY(r) + 90;
+        int moves = 0;
+        std::vector<uint32_t> before, open, after;
+        AfterPointerMove = [&] {
+            switch (++moves) {
+            case 1:
+                before = PixelsOf(x1, y1, x2, y2);
+                break;
+            case 3:
+                open = PixelsOf(x1, y1, x2, y2);
+                break;
+            case 4:
+                after = PixelsOf(x1, y1, x2, y2);
+                break;
+            default:
+                break;
+            }
+        };
+        ScriptMoveAway();
+        ScriptLeftClick(CellCentreX(c), CellCentreY(r));
+        ScriptMouseMove(SquareCentreX(c, 1), SquareCentreY(r, 1));
+        ScriptRightPress();
+        ScriptMoveAway();
+        ScriptKey(VK_ESCAPE);
+        ASSERT_TRUE(RunPlayLoop());
+        ASSERT_FALSE(before.empty());
+        EXPECT_NE(open, before) << c << "," << r;
+        EXPECT_EQ(after, before) << c << "," << r;
+    }
 }
