@@ -101,7 +101,7 @@ void Use(const FontKey& key, qtplatform::FontInfo (*make)(const FontKey&))
 qtplatform::FontInfo FixedPitch(int pixelSize, bool bold)
 {
     QFont font = BaseFont("Liberation Mono", bold ? QFont::Bold : QFont::Normal, pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);  // crisp like the bitmap fonts they stand for
+    font.setHintingPreference(QFont::PreferFullHinting); // crisp like the bitmap fonts they stand for
     return Measured(font, 8);
 }
 
