@@ -57,6 +57,9 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
     if (length < int64_t(LibraryRecords) * RecordBytes)
         Fail("Datei \"" + file + "\" ist zu kurz für eine Bibliothek: " + std::to_string(length) +
              " Bytes, nötig sind " + std::to_string(LibraryRecords * RecordBytes));
+    // Every record must load before anything is judged.
+    for (int index = 0; index < LibraryRecords; ++index)
+        LoadRecordOrFail(file, index);
     const Grade named = GradeOfFileName(file);
     SeedRandom(CheckSeed);
     bool allPassed = true;
@@ -95,8 +98,11 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
         if (grade != Grade::None && (clueCount < lowest || clueCount > highest))
             faults.push_back("Vorgaben außerhalb " + std::to_string(lowest) + ".." + std::to_string(highest));
 
+        // Shuffles tell something only about a puzzle with one solution.
         LibraryFileName = file;
         for (const bool symmetry : {true, false}) {
+            if (solutions != 1)
+                break;
             const int failures = CountShuffleFailures(index, symmetry, shufflesPerForm);
             if (failures > 0)
                 faults.push_back(std::to_string(failures) + "/" + std::to_string(shufflesPerForm) +
