@@ -70,9 +70,11 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
         const int clueCount = CountClues(clues);
         if (!(PlayGrid == GivenGrid))
             faults.push_back("PlayGrid und GivenGrid verschieden");
+        bool lineZeroEmpty = true;
         for (int k = 0; k < GridSide; ++k)
-            if (GivenGrid(0, k) != 0 || GivenGrid(k, 0) != 0)
-                faults.push_back("Werte in Zeile oder Spalte 0");
+            lineZeroEmpty = lineZeroEmpty && GivenGrid(0, k) == 0 && GivenGrid(k, 0) == 0;
+        if (!lineZeroEmpty)
+            faults.push_back("Werte in Zeile oder Spalte 0");
         if (!NotesEmpty())
             faults.push_back("Kandidatennotizen vorhanden");
         if (!IsHalfTurnSymmetric(clues))

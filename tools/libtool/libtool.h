@@ -56,10 +56,11 @@ bool ShuffleKeepsSolvable(bool symmetry);
 // ShuffleKeepsSolvable for shufflesPerForm shuffles of the clues with symmetry and as many without,
 // each from the clues; stops at the first failure.
 bool SurvivesShuffles(const ByteGrid& clues, int shufflesPerForm);
-// The grade of a puzzle with one solution: by how the game's solver copes, Extrem being a puzzle
-// of the Schwer kind with fewer clues than the Schwer range allows.
+// The grade of a puzzle with one solution, by how the game's solver copes: Leicht when single
+// candidates alone (and LogicPass) complete it, Mittel when LogicPass does, Schwer when only the
+// guessing stage does; Extrem is the Schwer kind with fewer clues than Schwer's range.
 Grade GradeOf(const SolverBehaviour& behaviour, int clues);
-// The clue range the grade aims at (Extrem: everything below Schwer's range).
+// The clue range of a grade: Leicht 70..80, Mittel 56..66, Schwer 52..56, Extrem up to 50.
 void ClueRange(Grade grade, int& lowest, int& highest);
 
 // generator.cpp: a library of four puzzles of the grade, written to file as records 0..3.

@@ -4,8 +4,9 @@
 //   solve FILE N                    the solution ComputeSolution finds, then solvable/unsolvable
 //   shuffle FILE N OUT [--no-symmetry] [--seed S]
 //                                   ShuffleBoard on record N, saved as record 0 of OUT
-//   generate --difficulty leicht|mittel|schwer|extrem --seed S -o FILE
-//                                   a library of four puzzles, the same for the same seed
+//   generate --difficulty leicht|mittel|schwer|extrem --seed S -o FILE [--verbose]
+//                                   a library of four puzzles, the same for the same seed;
+//                                   --verbose reports the attempts on standard error
 //   check FILE                      the quality of records 0..3 of a library
 //
 // Unusable input ends with one line on standard error and exit code 2.
@@ -25,9 +26,10 @@
 
 namespace {
 
-const char* const Usage = "Aufruf: kastenzahl-libtool show DATEI N | solve DATEI N | "
-                          "shuffle DATEI N ZIEL [--no-symmetry] [--seed S] | "
-                          "generate --difficulty leicht|mittel|schwer|extrem --seed S -o DATEI | check DATEI";
+const char* const Usage =
+    "Aufruf: kastenzahl-libtool show DATEI N | solve DATEI N | "
+    "shuffle DATEI N ZIEL [--no-symmetry] [--seed S] | "
+    "generate --difficulty leicht|mittel|schwer|extrem --seed S -o DATEI [--verbose] | check DATEI";
 
 uint64_t ParseNumber(const std::string& text, uint64_t highest, const char* what)
 {
