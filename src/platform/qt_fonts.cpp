@@ -13,6 +13,7 @@
 namespace {
 
 using FontKey = std::tuple<std::string, int, int, int>;
+constexpr int PanelCellHeight = 12;
 std::map<FontKey, qtplatform::FontInfo>& Cache()
 {
     static auto* cache = new std::map<FontKey, qtplatform::FontInfo>;
@@ -98,11 +99,20 @@ void Use(const FontKey& key, qtplatform::FontInfo (*make)(const FontKey&))
 }
 
 // The fixed-pitch fonts: Liberation Mono, every character placed 8 pixels after the previous one.
-qtplatform::FontInfo FixedPitch(int pixelSize, bool bold)
+// cellHeight > 0 fixes the character cell like the bitmap font it stands for: the panel texts are
+// laid out for 8 x 12 cells, and a taller opaque cell would cut the panel lines below them.
+qtplatform::FontInfo FixedPitch(int pixelSize, bool bold, int cellHeight = 0)
 {
     QFont font = BaseFont("Liberation Mono", bold ? QFont::Bold : QFont::Normal, pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting); // crisp like the bitmap fonts they stand for
-    return Measured(font, 8);
+    qtplatform::FontInfo info = Measured(font, 8);
+    if (cellHeight > 0 && info.height > cellHeight) {
+        // Keep the descent that fits and give up the rest of the ascent's leading.
+        int descent = std::min(info.height - info.ascent, 2);
+        info.ascent = cellHeight - descent;
+        info.height = cellHeight;
+    }
+    return info;
 }
 
 } // namespace
@@ -135,7 +145,7 @@ void UseFont(const std::string& face, int height, int width, int weight)
 
 void UseFixedFont()
 {
-    Use({"\x01oem", 0, 0, 0}, [](const FontKey&) { return FixedPitch(13, false); });
+    Use({"\x01oem", 0, 0, 0}, [](const FontKey&) { return FixedPitch(13, false, PanelCellHeight); });
 }
 
 void UseWindowFont(const std::string& face, double pointSize)
@@ -159,6 +169,6 @@ int TextWidth(const std::string& utf8)
 
 int FixedFontHeight()
 {
-    static int height = FixedPitch(13, false).height;
+    static int height = FixedPitch(13, false, PanelCellHeight).height;
     return height;
 }
