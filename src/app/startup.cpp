@@ -25,16 +25,21 @@ WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight)
     return {left, top};
 }
 
+void FillDifficultyNames()
+{
+    DifficultyName[0] = " Leicht ";
+    DifficultyName[1] = " Mittel ";
+    DifficultyName[2] = "Schwer ";
+    DifficultyName[3] = "Extrem ";
+}
+
 void InitGameState()
 {
     ResetGameState();
     ShowDigits = true;
     KeepSymmetry = true;
     // The hall of fame is loaded here once it exists (LoadHallOfFame).
-    DifficultyName[0] = " Leicht ";
-    DifficultyName[1] = " Mittel ";
-    DifficultyName[2] = "Schwer ";
-    DifficultyName[3] = "Extrem ";
+    FillDifficultyNames();
     BuildMenuBar();
     UpdateMenuChecks();
 }

@@ -18,6 +18,8 @@ WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight);
 // Copy of the empty strip below the board, put back after every menu command.
 extern int StripImage;
 
+// The difficulty captions, blanks exactly as the panel needs them.
+void FillDifficultyNames();
 // Creates every array and setting, fills the difficulty names and builds the menu bar.
 void InitGameState();
 // Opens the window, creates the game state and draws the first screen.

@@ -9,6 +9,7 @@
 
 #include "app/game_state.h"
 #include "engine/board_view.h"
+#include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/script.h"
@@ -76,18 +77,7 @@ class PlayTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        OpenTestWindow();
-        ResetGameState();
-        DifficultyName[0] = " Leicht ";
-        DifficultyName[1] = " Mittel ";
-        DifficultyName[2] = "Schwer ";
-        DifficultyName[3] = "Extrem ";
-        FillPalette();
-        FillClient(Palette[12]);
-        InstallBoardView();
-        if (ClockLabel == 0)
-            CreateClockLabel();
-        DrawScreen();
+        DrawFreshScreen();
         PickerMode = PickerKind::Entry;
         PickerChoice = 0;
         PickerOpen = false;

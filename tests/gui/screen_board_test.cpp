@@ -3,6 +3,7 @@
 
 #include "app/game_state.h"
 #include "engine/board_view.h"
+#include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/window.h"
@@ -13,27 +14,11 @@
 
 namespace {
 
-void SetDifficultyNames()
-{
-    DifficultyName[0] = " Leicht ";
-    DifficultyName[1] = " Mittel ";
-    DifficultyName[2] = "Schwer ";
-    DifficultyName[3] = "Extrem ";
-}
-
 class ScreenBoardTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        OpenTestWindow();
-        ResetGameState();
-        SetDifficultyNames();
-        FillPalette();
-        FillClient(Palette[12]);
-        InstallBoardView();
-        if (ClockLabel == 0)
-            CreateClockLabel();
-        DrawScreen();
+        DrawFreshScreen();
     }
     void TearDown() override { BoardView = {}; }
 };

@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "engine/board_view.h"
+#include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/window.h"
@@ -20,16 +21,7 @@ class ScreenPanelsTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        OpenTestWindow();
-        ResetGameState();
-        DifficultyName[0] = " Leicht ";
-        DifficultyName[1] = " Mittel ";
-        DifficultyName[2] = "Schwer ";
-        DifficultyName[3] = "Extrem ";
-        FillPalette();
-        FillClient(Palette[12]);
-        InstallBoardView();
-        DrawScreen();
+        DrawFreshScreen();
     }
     void TearDown() override { BoardView = {}; }
 };

@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "engine/board_view.h"
+#include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "screen/board_drawing.h"
@@ -15,18 +16,7 @@ namespace {
 
 void DrawStartScreen()
 {
-    OpenTestWindow();
-    ResetGameState();
-    DifficultyName[0] = " Leicht ";
-    DifficultyName[1] = " Mittel ";
-    DifficultyName[2] = "Schwer ";
-    DifficultyName[3] = "Extrem ";
-    FillPalette();
-    FillClient(Palette[12]);
-    InstallBoardView();
-    if (ClockLabel == 0)
-        CreateClockLabel();
-    DrawScreen();
+    DrawFreshScreen();
 }
 
 // A game in progress: every third cell given, a few right entries, one wrong entry, notes in two
