@@ -1,7 +1,8 @@
 // The shipped puzzle libraries and the library tool that makes and checks them.
 //
-// The tool runs as a program (KASTENZAHL_LIBTOOL); the libraries come from KASTENZAHL_DATA. The
-// tool's solution counter is also tested here directly, against a plain backtracking count.
+// The tool runs as a program and the libraries come from data/ (both found where the build put them,
+// or through $KASTENZAHL_LIBTOOL and $KASTENZAHL_DATA). The tool's solution counter is also tested here
+// directly, against a plain backtracking count.
 #include <gtest/gtest.h>
 
 #include "../../tools/libtool/solution_counter.h"
@@ -28,11 +29,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Environment(const char* name)
+// $KASTENZAHL_LIBTOOL and $KASTENZAHL_DATA override the places the build compiled in.
+std::string Environment(const char* name, const char* fallback)
 {
     const char* value = std::getenv(name);
-    return value ? value : "";
+    return value && *value ? value : fallback;
 }
+std::string ToolPath() { return Environment("KASTENZAHL_LIBTOOL", KASTENZAHL_LIBTOOL_PATH); }
+std::string DataFolder() { return Environment("KASTENZAHL_DATA", KASTENZAHL_DATA_FOLDER); }
 
 struct ToolRun {
     int exitCode = -1;
@@ -82,12 +86,8 @@ class LibraryTool : public ::testing::Test {
     void SetUp() override
     {
         ResetGameState();
-        tool = Environment("KASTENZAHL_LIBTOOL");
-        data = Environment("KASTENZAHL_DATA");
-        // The tool is built next to the tests.
-        if (tool.empty())
-            tool = (fs::read_symlink("/proc/self/exe").parent_path() / "kastenzahl-libtool").string();
-        ASSERT_FALSE(data.empty()) << "KASTENZAHL_DATA is not set (ctest sets it)";
+        tool = ToolPath();
+        data = DataFolder();
         ASSERT_TRUE(fs::is_regular_file(tool)) << tool;
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder = fs::temp_directory_path() /
@@ -512,8 +512,7 @@ int CountByHand(ByteGrid& grid, int cell, int limit)
 TEST(SolutionCounter, AgreesWithPlainBacktrackingOnRandomBoards)
 {
     ResetGameState();
-    ASSERT_FALSE(Environment("KASTENZAHL_DATA").empty());
-    LibraryFileName = Environment("KASTENZAHL_DATA") + "/schwer.l12";
+    LibraryFileName = DataFolder() + "/schwer.l12";
     LoadBoardRecord(0);
     ByteGrid full;
     ASSERT_EQ(CountSolutions(GivenGrid, 2, &full), 1);
