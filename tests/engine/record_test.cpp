@@ -330,14 +330,41 @@ TEST_F(RecordTest, ReadOnlyFolderIsReportedAndCreatesNothing)
     EXPECT_FALSE(fs::exists("brett.l12"));
 }
 
+// The next two provoke failures that no user, root included, can write past.
+TEST_F(RecordTest, FolderInTheFilesPlaceIsReportedAndNothingChanges)
+{
+    fs::create_directory("brett.l12");
+    SomeBoard();
+    const ByteGrid play = PlayGrid;
+    const auto marks = CandidateMarks;
+    SaveBoardRecord(2);
+    ASSERT_EQ(Log.errors.size(), 1u);
+    EXPECT_EQ(Log.errors[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Log.errors[0];
+    EXPECT_GT(Log.errors[0].size(), std::string("Das Brett konnte nicht gespeichert werden.\n").size())
+        << "the message does not say why";
+    EXPECT_TRUE(fs::is_directory("brett.l12"));
+    EXPECT_EQ(PlayGrid, play);
+    EXPECT_EQ(CandidateMarks, marks);
+}
+
+TEST_F(RecordTest, WriteThatRunsOutOfSpaceIsReported)
+{
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    LibraryFileName = "/dev/full";  // opens, but every write fails with "no space left"
+    SomeBoard();
+    const ByteGrid play = PlayGrid;
+    SaveBoardRecord(0);
+    ASSERT_EQ(Log.errors.size(), 1u);
+    EXPECT_EQ(Log.errors[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Log.errors[0];
+    EXPECT_EQ(PlayGrid, play);
+}
+
 TEST_F(RecordTest, FailedSaveWithoutAScreenGoesToStandardError)
 {
     RemoveView();
-    chmod(folder_.c_str(), 0555);
-    if (WritableAnyway(folder_.string())) {
-        GTEST_SKIP()
-            << "this user writes into read-only folders (root), so a failing save cannot be provoked";
-    }
+    fs::create_directory("brett.l12");
     testing::internal::CaptureStderr();
     SaveBoardRecord(0);
     std::string output = testing::internal::GetCapturedStderr();

@@ -1,8 +1,11 @@
 // Start-up: window placement, the state the game starts with, and the exit question.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/game_state.h"
 #include "app/startup.h"
+#include "engine/board_record.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/script.h"
@@ -115,4 +118,20 @@ TEST_F(StartUpTest, ExitQuestionAnsweredYesEndsAtOnceWithoutWritingFiles)
     EXPECT_FALSE(MainWindowExists());
     EXPECT_TRUE(folder.empty());
     GameRunning = false;
+}
+
+TEST_F(StartUpTest, BoardThatCannotBeSavedIsReportedInAMessageBoxAndPlayGoesOn)
+{
+    ScopedTempFolder folder;
+    std::filesystem::create_directory("brett.l12");  // a folder where the slot file should be
+    PlayGrid(5, 5) = 3;
+    LibraryFileName = "brett.l12";
+    size_t before = ShownMessageBoxes().size();
+    SaveBoardRecord(0);
+    ASSERT_EQ(ShownMessageBoxes().size(), before + 1);
+    const ShownMessageBox& box = ShownMessageBoxes().back();
+    EXPECT_EQ(box.text.rfind("Das Brett konnte nicht gespeichert werden.", 0), 0u) << box.text;
+    EXPECT_EQ(box.buttons, "OK");
+    EXPECT_EQ(PlayGrid(5, 5), 3);
+    EXPECT_TRUE(MainWindowExists());
 }
