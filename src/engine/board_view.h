@@ -9,11 +9,11 @@
 #include <string>
 
 struct BoardViewHooks {
-    void (*drawEntryCell)(int column, int row, int value) = nullptr;  // paints an entry, counts errors
-    void (*redrawBoard)() = nullptr;                                  // all cells, statistics, notes
-    void (*updateStatistics)() = nullptr;      // recount, draw the counts, then CheckBoard
-    void (*drawCheckVerdict)(bool red) = nullptr;  // CheckMessage and the error line
-    void (*warn)() = nullptr;                      // the check's warning call (a beep)
+    void (*drawEntryCell)(int column, int row, int value) = nullptr; // paints an entry, counts errors
+    void (*redrawBoard)() = nullptr;                                 // all cells, statistics, notes
+    void (*updateStatistics)() = nullptr;         // recount, draw the counts, then CheckBoard
+    void (*drawCheckVerdict)(bool red) = nullptr; // CheckMessage and the error line
+    void (*warn)() = nullptr;                     // the check's warning call (a beep)
     // A failure the player must hear of (a board that could not be saved); without a screen it goes
     // to standard error.
     void (*reportError)(const std::string& message) = nullptr;

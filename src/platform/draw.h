@@ -12,16 +12,16 @@
 constexpr int ClientImageWidth = 1156;
 constexpr int ClientImageHeight = 874;
 
-void SetTextColor(uint32_t rgb);  // text and lines
-void SetFillColor(uint32_t rgb);  // box fill and opaque text background
+void SetTextColor(uint32_t rgb); // text and lines
+void SetFillColor(uint32_t rgb); // box fill and opaque text background
 void SetTransparentText(bool transparent);
-void SetLineWidth(int width);  // 1 or 2
+void SetLineWidth(int width); // 1 or 2
 uint32_t CurrentTextColor();
 uint32_t CurrentFillColor();
 
-void FillClient(uint32_t rgb);  // the whole client image in one colour (the window background)
+void FillClient(uint32_t rgb); // the whole client image in one colour (the window background)
 void DrawLine(int x1, int y1, int x2, int y2);
-void DrawBox(int x1, int y1, int x2, int y2, bool filled);  // outline in the text colour
+void DrawBox(int x1, int y1, int x2, int y2, bool filled); // outline in the text colour
 void DrawText(int x, int y, const std::string& utf8);
 
 // Fonts. Height and width are the character cell height and the average character width in pixels;
@@ -32,11 +32,11 @@ void UseFixedFont();
 // A window font by face and point size ("Fixedsys", "System"): fixed-pitch or bold, 8 pixels per
 // character.
 void UseWindowFont(const std::string& face, double pointSize);
-int TextWidth(const std::string& utf8);  // in the current font
-int FixedFontHeight();                   // pixel height of the fixed panel font
+int TextWidth(const std::string& utf8); // in the current font
+int FixedFontHeight();                  // pixel height of the fixed panel font
 
 // Copies of client rectangles (corners inclusive) and their restoring.
-int CopyClientRect(int x1, int y1, int x2, int y2);  // a bitmap handle, > 0
+int CopyClientRect(int x1, int y1, int x2, int y2); // a bitmap handle, > 0
 void PasteBitmap(int bitmap, int x, int y);
 void ReleaseBitmap(int bitmap);
 

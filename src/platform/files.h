@@ -12,27 +12,27 @@
 bool FileExists(const std::string& name);
 
 class GameFile {
-public:
+  public:
     GameFile() = default;
     ~GameFile();
     GameFile(const GameFile&) = delete;
     GameFile& operator=(const GameFile&) = delete;
 
     bool openForReading(const std::string& name);
-    bool openForReadWrite(const std::string& name);  // creates the file when it is missing
-    bool openForWriting(const std::string& name);    // creates or empties the file
+    bool openForReadWrite(const std::string& name); // creates the file when it is missing
+    bool openForWriting(const std::string& name);   // creates or empties the file
     bool isOpen() const { return handle_ != nullptr; }
     int64_t length();
     bool seek(int64_t position);
     // Reads exactly count bytes; false (and nothing promised about buffer) when fewer are there.
     bool readBlock(void* buffer, size_t count);
     bool writeBlock(const void* buffer, size_t count);
-    bool readLine(std::string& line);  // without the line end; false at the end of the file
+    bool readLine(std::string& line); // without the line end; false at the end of the file
     bool writeLine(const std::string& line);
-    bool close();  // flushes; false when the data could not be written
+    bool close(); // flushes; false when the data could not be written
     const std::string& error() const { return error_; }
 
-private:
+  private:
     bool fail(const char* what);
     std::FILE* handle_ = nullptr;
     std::string name_;

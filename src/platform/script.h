@@ -15,16 +15,16 @@ struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
 };
 
-void UseScriptedInput(bool on);  // also clears the queue and the answers
+void UseScriptedInput(bool on); // also clears the queue and the answers
 bool ScriptedInput();
 
 void ScriptMouseMove(int x, int y);
-void ScriptLeftPress();   // the press; the button counts as held until WaitMouseRelease
+void ScriptLeftPress(); // the press; the button counts as held until WaitMouseRelease
 void ScriptRightPress();
-void ScriptLeftClick(int x, int y);   // move there, then press
+void ScriptLeftClick(int x, int y); // move there, then press
 void ScriptRightClick(int x, int y);
-void ScriptKey(int virtualKey);  // press and release
-void ScriptKeyRelease(int virtualKey);  // a release without a press seen by the game
+void ScriptKey(int virtualKey);        // press and release
+void ScriptKeyRelease(int virtualKey); // a release without a press seen by the game
 void ScriptMenu(int command);
 void ScriptCloseRequest();
 // The next message box returns this button number.

@@ -25,7 +25,7 @@ constexpr int VK_ESCAPE = 27;
 
 struct WindowEvent {
     int message = WM_NULL;
-    int wParam = 0;  // the key code of WM_KEYUP, the command number of WM_COMMAND
+    int wParam = 0; // the key code of WM_KEYUP, the command number of WM_COMMAND
 };
 
 struct MainWindowHandlers {
@@ -67,23 +67,23 @@ void WaitMouseRelease();
 [[noreturn]] void EndProgram();
 
 // Menus: built from popups of string items carrying command numbers.
-int CreateMenuBar();  // handles are positive; 0 means the platform refused
+int CreateMenuBar(); // handles are positive; 0 means the platform refused
 int CreatePopupMenu();
-bool AppendMenuItem(int menu, int command, const std::string& caption);  // "&" marks the access key
+bool AppendMenuItem(int menu, int command, const std::string& caption); // "&" marks the access key
 bool AppendMenuSeparator(int menu);
 bool AppendPopup(int bar, int popup, const std::string& caption);
 void DestroyMenu(int menu);
-void InstallMenuBar(int bar);  // destroys the bar installed before, if any
+void InstallMenuBar(int bar); // destroys the bar installed before, if any
 int InstalledMenuBar();
 void CheckMenuItem(int command, bool checked);
 bool MenuItemChecked(int command);
-std::string MenuItemCaption(int command);  // for tests
+std::string MenuItemCaption(int command); // for tests
 
 enum class BoxIcon { None, Question, Information, Warning, Error };
 // Buttons are given as one text with "|" between the captions; returns the 1-based number of the
 // chosen button (closing the box chooses the default button).
-int ShowMessageBox(const std::string& text, const std::string& title, const std::string& buttons, BoxIcon icon,
-                   int defaultButton);
+int ShowMessageBox(const std::string& text, const std::string& title, const std::string& buttons,
+                   BoxIcon icon, int defaultButton);
 
 // A text label child of the main window (the game clock). Its text may be set from any thread.
 int CreateLabel(int x, int y, int width, int height, const std::string& text, const std::string& fontFace,

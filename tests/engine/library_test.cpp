@@ -35,8 +35,14 @@ std::string Environment(const char* name, const char* fallback)
     const char* value = std::getenv(name);
     return value && *value ? value : fallback;
 }
-std::string ToolPath() { return Environment("KASTENZAHL_LIBTOOL", KASTENZAHL_LIBTOOL_PATH); }
-std::string DataFolder() { return Environment("KASTENZAHL_DATA", KASTENZAHL_DATA_FOLDER); }
+std::string ToolPath()
+{
+    return Environment("KASTENZAHL_LIBTOOL", KASTENZAHL_LIBTOOL_PATH);
+}
+std::string DataFolder()
+{
+    return Environment("KASTENZAHL_DATA", KASTENZAHL_DATA_FOLDER);
+}
 
 struct ToolRun {
     int exitCode = -1;

@@ -352,7 +352,7 @@ TEST_F(RecordTest, WriteThatRunsOutOfSpaceIsReported)
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }
-    LibraryFileName = "/dev/full";  // opens, but every write fails with "no space left"
+    LibraryFileName = "/dev/full"; // opens, but every write fails with "no space left"
     SomeBoard();
     const ByteGrid play = PlayGrid;
     SaveBoardRecord(0);

@@ -123,7 +123,7 @@ TEST_F(StartUpTest, ExitQuestionAnsweredYesEndsAtOnceWithoutWritingFiles)
 TEST_F(StartUpTest, BoardThatCannotBeSavedIsReportedInAMessageBoxAndPlayGoesOn)
 {
     ScopedTempFolder folder;
-    std::filesystem::create_directory("brett.l12");  // a folder where the slot file should be
+    std::filesystem::create_directory("brett.l12"); // a folder where the slot file should be
     PlayGrid(5, 5) = 3;
     LibraryFileName = "brett.l12";
     size_t before = ShownMessageBoxes().size();

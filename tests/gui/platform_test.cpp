@@ -209,7 +209,7 @@ TEST(PlatformFonts, FixedFontsAdvanceEightPixels)
     UseFixedFont();
     EXPECT_EQ(TextWidth("Vorgegebene Zahlen: "), 160);
     EXPECT_EQ(TextWidth("Gelöst"), 48); // characters, not UTF-8 bytes
-    EXPECT_EQ(FixedFontHeight(), 12);  // the 8 x 12 cell the panel layouts count on
+    EXPECT_EQ(FixedFontHeight(), 12);   // the 8 x 12 cell the panel layouts count on
     UseWindowFont("Fixedsys", 9);
     EXPECT_EQ(TextWidth("   _Abbruch   "), 14 * 8);
     UseWindowFont("System", 9.75);

@@ -16,10 +16,7 @@ namespace {
 
 class ScreenBoardTest : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        DrawFreshScreen();
-    }
+    void SetUp() override { DrawFreshScreen(); }
     void TearDown() override { BoardView = {}; }
 };
 

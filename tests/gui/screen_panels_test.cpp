@@ -19,10 +19,7 @@ namespace {
 
 class ScreenPanelsTest : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        DrawFreshScreen();
-    }
+    void SetUp() override { DrawFreshScreen(); }
     void TearDown() override { BoardView = {}; }
 };
 
