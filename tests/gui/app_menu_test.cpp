@@ -250,8 +250,10 @@ TEST_F(MenuTest, RestartKeepsOnlyTheCluesThenPlays)
     SetPatternPuzzle([](int c, int) { return c <= 6; });
     PlayGrid(12, 12) = static_cast<uint8_t>(PatternValue(12, 12)); // an entry
     CandidateMarks(11, 11, 3) = true;
+    ScriptMouseMove(900, 100);
     ScriptKey(VK_ESCAPE);
     Win_0_MenuEvent(25);
+    EXPECT_TRUE(AllPromptsWere(PromptClickCell));
     EXPECT_EQ(PlayGrid, GivenGrid);
     EXPECT_EQ(CountClues(), 72);
     EXPECT_FALSE(CandidateMarks(11, 11, 3));
@@ -282,6 +284,7 @@ TEST_F(MenuTest, NewGameLoadsShufflesAndTimesTheGameUntilTheLoopEnds)
             ASSERT_NE(SolutionGrid(c, r), 0) << "no solution computed";
     ASSERT_EQ(timedSeen.size(), 1u);
     EXPECT_TRUE(timedSeen[0]) << "the game inside the loop was not timed";
+    EXPECT_TRUE(AllPromptsWere(PromptClickCell));
     ExpectIdleAfterCommand();
 }
 
