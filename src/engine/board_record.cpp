@@ -53,10 +53,10 @@ void LoadBoardRecord(int16_t index)
     if (!FileExists(LibraryFileName)) {
         return;
     }
-    const std::string failure = "Das Brett konnte nicht geladen werden.\n";
     if (index < 0) {
         return;
     }
+    const std::string failure = "Das Brett konnte nicht geladen werden.\n";
     // The record is read whole and checked before anything of it reaches the board.
     uint8_t record[RecordFillerOffset];
     GameFile file;

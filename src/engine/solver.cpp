@@ -132,8 +132,7 @@ bool RowTrial(int row, const UnitMasks& snapshot)
         int larger = 15 - std::countl_zero(uint16_t(free));
         for (int value : {smaller, larger}) {
             PlayGrid = BackupGrid;
-            Masks = snapshot;
-            Place(column, row, value);
+            Place(column, row, value); // the trial's LogicPass reads its masks afresh
             SolveBoard();
             if (Solved()) {
                 return true;

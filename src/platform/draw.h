@@ -16,8 +16,6 @@ void SetTextColor(uint32_t rgb); // text and lines
 void SetFillColor(uint32_t rgb); // box fill and opaque text background
 void SetTransparentText(bool transparent);
 void SetLineWidth(int width); // 1 or 2
-uint32_t CurrentTextColor();
-uint32_t CurrentFillColor();
 
 void FillClient(uint32_t rgb); // the whole client image in one colour (the window background)
 void DrawLine(int x1, int y1, int x2, int y2);

@@ -84,40 +84,33 @@ std::FILE* OpenStream(const std::string& name, const char* mode)
 
 } // namespace
 
-bool GameFile::openForReading(const std::string& name)
+bool GameFile::open(const std::string& name, const char* mode, const char* modeWhenMissing)
 {
     if (handle_ != nullptr) {
         close();
     }
     name_ = name;
     error_.clear();
-    handle_ = OpenStream(name, "rb");
+    handle_ = OpenStream(name, mode);
+    if (handle_ == nullptr && errno == ENOENT && modeWhenMissing != nullptr) {
+        handle_ = OpenStream(name, modeWhenMissing);
+    }
     return handle_ != nullptr || fail("geöffnet");
+}
+
+bool GameFile::openForReading(const std::string& name)
+{
+    return open(name, "rb");
 }
 
 bool GameFile::openForReadWrite(const std::string& name)
 {
-    if (handle_ != nullptr) {
-        close();
-    }
-    name_ = name;
-    error_.clear();
-    handle_ = OpenStream(name, "r+b");
-    if (handle_ == nullptr && errno == ENOENT) {
-        handle_ = OpenStream(name, "w+b");
-    }
-    return handle_ != nullptr || fail("geöffnet");
+    return open(name, "r+b", "w+b");
 }
 
 bool GameFile::openForWriting(const std::string& name)
 {
-    if (handle_ != nullptr) {
-        close();
-    }
-    name_ = name;
-    error_.clear();
-    handle_ = OpenStream(name, "w+b");
-    return handle_ != nullptr || fail("geöffnet");
+    return open(name, "w+b");
 }
 
 int64_t GameFile::length()

@@ -33,6 +33,8 @@ class GameFile {
     const std::string& error() const { return error_; }
 
   private:
+    // Opens with mode; when the file is missing and modeWhenMissing is given, creates it with that.
+    bool open(const std::string& name, const char* mode, const char* modeWhenMissing = nullptr);
     bool fail(const char* what);
     std::FILE* handle_ = nullptr;
     std::string name_;

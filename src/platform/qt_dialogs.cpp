@@ -1,5 +1,5 @@
-// Message boxes with the game's own button captions, the text label (the game clock, written by
-// the clock worker thread) and the warning sound.
+// Message boxes with the game's own button captions, and the text label (the game clock, written by
+// the clock worker thread).
 #include "platform/qt_internal.h"
 #include "platform/script.h"
 #include "platform/window.h"

@@ -96,12 +96,11 @@ void Outline(int x1, int y1, int x2, int y2, uint32_t rgb)
     FillPixels(x2, y1, x2, y2, rgb);
 }
 
-struct Bitmap {
-    QImage image; // ARGB32_Premultiplied; pixels from outside the client area are transparent
-};
-std::map<int, Bitmap>& Bitmaps()
+// Copies of client rectangles, ARGB32_Premultiplied; pixels from outside the client area are
+// transparent, so pasting leaves those alone.
+std::map<int, QImage>& Bitmaps()
 {
-    static auto* bitmaps = new std::map<int, Bitmap>;
+    static auto* bitmaps = new std::map<int, QImage>;
     return *bitmaps;
 }
 int nextBitmap = 1;
@@ -144,14 +143,6 @@ void SetTransparentText(bool transparent)
 void SetLineWidth(int width)
 {
     lineWidth = width >= 2 ? 2 : 1;
-}
-uint32_t CurrentTextColor()
-{
-    return textColor;
-}
-uint32_t CurrentFillColor()
-{
-    return fillColor;
 }
 
 void FillClient(uint32_t rgb)
@@ -228,7 +219,7 @@ int CopyClientRect(int x1, int y1, int x2, int y2)
             to[x - x1] = from[x] | 0xFF000000u;
     }
     int handle = nextBitmap++;
-    Bitmaps()[handle] = Bitmap{copy};
+    Bitmaps()[handle] = copy;
     return handle;
 }
 
@@ -239,7 +230,7 @@ void PasteBitmap(int bitmap, int x, int y)
         return;
     QPainter& painter = Painter();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(x, y, found->second.image);
+    painter.drawImage(x, y, found->second);
     qtplatform::ScheduleRepaint();
 }
 

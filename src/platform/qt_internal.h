@@ -24,9 +24,8 @@ QMainWindow* MainWindow();
 bool MainWindowTakesInput(); // false while EnableMainWindow(false) holds
 // Greys the installed menu bar unless commands are on and the main window takes input.
 void RefreshMenuBar();
-// The main window is gone and its menu bar with it.
-void ForgetMenuBar();    // null before OpenMainWindow and after CloseMainWindow
-QWidget* ClientWidget(); // the central widget showing the client image
+// The central widget showing the client image; null before OpenMainWindow and after CloseMainWindow.
+QWidget* ClientWidget();
 
 // Input seen by the client widget and the main window, queued for WaitAndDispatchEvent.
 void QueueMouseMove(int x, int y);

@@ -179,10 +179,4 @@ void RefreshMenuBar()
         bar->setEnabled(MenuCommandsEnabled() && MainWindowTakesInput());
 }
 
-void ForgetMenuBar()
-{
-    Menus().erase(installedBar);
-    installedBar = 0;
-}
-
 } // namespace qtplatform

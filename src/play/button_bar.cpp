@@ -77,6 +77,14 @@ int ButtonAtPointer()
     return -1;
 }
 
+int ButtonForKey(int key)
+{
+    for (int i = 0; i < ButtonCount; ++i)
+        if (ButtonBar[i].key == key)
+            return i;
+    return -1;
+}
+
 void RunButtonAction(int button, bool refreshClock)
 {
     const BarButton& bar = ButtonBar[button];

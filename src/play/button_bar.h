@@ -26,6 +26,8 @@ void DrawAccelerator(const std::string& letter, int16_t x, int16_t y);
 void DrawButtonBar();
 // The button whose hit zone holds the pointer (MouseX, MouseY), or -1.
 int ButtonAtPointer();
+// The button whose shortcut is this upper-case key, or -1.
+int ButtonForKey(int key);
 // The action of Laden, Sichern, Drucken, Neustart or Hilfe: the button drawn pressed, its work, then
 // the release of the mouse button waited for and the button raised again. Laden refreshes the clock
 // only when refreshClock is set.

@@ -85,26 +85,16 @@ void PlayLoop()
             int key = event.wParam;
             if (key >= 'a' && key <= 'z')
                 key -= 'a' - 'A';
-            switch (key) {
-            case 'L':
-                RunButtonAction(LadenButton, true);
-                break;
-            case 'S':
-                RunButtonAction(SichernButton, true);
-                break;
-            case 'D':
-                RunButtonAction(DruckenButton, true);
-                break;
-            case 'N':
-                RunButtonAction(NeustartButton, true);
-                break;
-            case 'H':
-                RunButtonAction(HilfeButton, true);
-                break;
-            case 'A':
-            case VK_ESCAPE:
+            const int button = ButtonForKey(key);
+            if (button == AbbruchButton || key == VK_ESCAPE) {
                 Abort(true);
                 return;
+            }
+            if (button >= 0) {
+                RunButtonAction(button, true);
+                continue;
+            }
+            switch (key) {
             case 'K':
                 rememberedLetter = 'K';
                 break;
@@ -133,15 +123,16 @@ void PlayLoop()
             default:
                 break;
             }
-        } else if (event.message == WM_LBUTTONDOWN && ButtonAtPointer() >= 0) {
-            const int button = ButtonAtPointer();
+        } else if (event.message == WM_LBUTTONDOWN || event.message == WM_RBUTTONDOWN) {
+            const int button = event.message == WM_LBUTTONDOWN ? ButtonAtPointer() : -1;
             if (button == AbbruchButton) {
                 Abort(false);
                 return;
             }
-            RunButtonAction(button, true);
-        } else if (event.message == WM_LBUTTONDOWN || event.message == WM_RBUTTONDOWN) {
-            BoardClick(event.message == WM_RBUTTONDOWN);
+            if (button >= 0)
+                RunButtonAction(button, true);
+            else
+                BoardClick(event.message == WM_RBUTTONDOWN);
         }
     }
 }

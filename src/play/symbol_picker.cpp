@@ -94,6 +94,12 @@ void DrawSquare(int16_t symbol, int left, int top)
     }
 }
 
+bool PointerOnPicker()
+{
+    return MouseX >= PickerLeft && MouseX < PickerLeft + PickerWidth && MouseY >= PickerTop &&
+           MouseY < PickerTop + PickerHeight;
+}
+
 // Leaves the picker closed, whatever way its wait ended.
 void ClosePicker()
 {
@@ -109,10 +115,7 @@ void Win_0_MouseMove(float x, float y)
     // Rounded to nearest, halves to even, as the pointer values always were.
     MouseX = static_cast<int32_t>(std::nearbyint(x));
     MouseY = static_cast<int32_t>(std::nearbyint(y));
-    if (!PickerOpen)
-        return;
-    if (MouseX < PickerLeft || MouseX > PickerLeft + PickerWidth - 1 || MouseY < PickerTop ||
-        MouseY > PickerTop + PickerHeight - 1)
+    if (!PickerOpen || !PointerOnPicker())
         return;
     const int16_t square =
         static_cast<int16_t>((MouseY - PickerTop) / SquareSide * 4 + (MouseX - PickerLeft) / SquareSide + 1);
@@ -155,8 +158,7 @@ bool RunSymbolPicker(int16_t column, int16_t row)
         for (;;) {
             const WindowEvent event = WaitAndDispatchEvent();
             if (event.message == WM_LBUTTONDOWN) {
-                if (MouseX < PickerLeft || MouseX >= PickerLeft + PickerWidth || MouseY < PickerTop ||
-                    MouseY >= PickerTop + PickerHeight)
+                if (!PointerOnPicker())
                     continue;
                 ClockHold = true;
                 PasteBackground();

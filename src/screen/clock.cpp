@@ -29,9 +29,6 @@ void DrawClockPanel()
 
 void UpdateClock()
 {
-    if (!GameRunning) {
-        if (ClockLabel != 0)
-            SetLabelText(ClockLabel, ClockIdleText);
-        return;
-    }
+    if (!GameRunning && ClockLabel != 0)
+        SetLabelText(ClockLabel, ClockIdleText);
 }

@@ -1,6 +1,6 @@
 // Loading a record for the tool. The game's LoadBoardRecord silently loads nothing from a missing
-// file and reads past the end of a short one, so the tool tests both first, and it refuses a record
-// whose cells hold values the board cannot show.
+// file, so the tool tests that first, together with the length (for a message that says how short);
+// what LoadBoardRecord itself refuses (a damaged record) ends the tool with its report.
 #include "libtool.h"
 
 #include "engine/board_record.h"
@@ -48,14 +48,5 @@ void LoadRecordOrFail(const std::string& file, int index)
             if (c == '\n')
                 c = ' ';
         Fail("Satz " + std::to_string(index) + " in \"" + file + "\": " + LoadReport);
-    }
-    for (int row = 1; row <= BoardSize; ++row) {
-        for (int column = 1; column <= BoardSize; ++column) {
-            if (PlayGrid(column, row) > BoardSize || GivenGrid(column, row) > BoardSize)
-                Fail("Satz " + std::to_string(index) + " in \"" + file + "\" ist beschädigt: Feld (" +
-                     std::to_string(column) + "," + std::to_string(row) + ") hat den Wert " +
-                     std::to_string(PlayGrid(column, row) > BoardSize ? PlayGrid(column, row)
-                                                                      : GivenGrid(column, row)));
-        }
     }
 }
