@@ -79,6 +79,7 @@ class MenuTest : public ::testing::Test {
         BoardView.drawEntryCell = realDrawEntryCell;
         BoardView.redrawBoard = realRedrawBoard;
         SetMenuCommandsEnabled(true);
+        CloseMainWindow(); // start-up placed it for the screen; later tests expect the test window
     }
 
     // Draws into the button strip, so the test can see it restored after the command.

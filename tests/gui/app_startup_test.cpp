@@ -48,6 +48,8 @@ class StartUpTest : public ::testing::Test {
         OpenTestWindow();
         StartUp();
     }
+    // Start-up placed the window for the screen; later tests expect the test window at (0, 0).
+    void TearDown() override { CloseMainWindow(); }
 };
 
 TEST_F(StartUpTest, WindowHasTitleClientSizeAndBackground)

@@ -11,6 +11,7 @@
 #include "screen/clock.h"
 #include "screen/palette.h"
 #include "screen_pixels.h"
+#include "test_boards.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST_F(ScreenBoardTest, CellPaintingKeepsTheBoxLines)
     // Cells at the right and bottom box edges leave the 2-pixel red line alone.
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 12; ++r)
-            DrawGivenCell(c, r, SolvedValue(c, r));
+            DrawGivenCell(c, r, PatternValue(c, r));
     for (int j = 0; j <= 3; ++j)
         EXPECT_EQ(CountPixels(29 + 240 * j - 1, 50, 29 + 240 * j + 1, 60, Palette[9]), 22) << j;
     for (int i = 0; i <= 4; ++i)
@@ -195,7 +196,7 @@ TEST_F(ScreenBoardTest, CorrectBoardRedrawnLeavesErrorCountAlone)
 {
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 12; ++r) {
-            SolutionGrid(c, r) = PlayGrid(c, r) = static_cast<uint8_t>(SolvedValue(c, r));
+            SolutionGrid(c, r) = PlayGrid(c, r) = static_cast<uint8_t>(PatternValue(c, r));
             if ((c + r) % 3 == 0)
                 GivenGrid(c, r) = PlayGrid(c, r);
         }

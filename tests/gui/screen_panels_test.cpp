@@ -14,6 +14,7 @@
 #include "screen/palette.h"
 #include "screen/panels.h"
 #include "screen_pixels.h"
+#include "test_boards.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST_F(ScreenPanelsTest, CountsStandRightAlignedUnderTheirHeaders)
     // A full board: every count is 12, so the tens column fills.
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 12; ++r)
-            PlayGrid(c, r) = static_cast<uint8_t>(SolvedValue(c, r));
+            PlayGrid(c, r) = static_cast<uint8_t>(PatternValue(c, r));
     UpdateStatistics();
     for (int k = 1; k <= 12; ++k) {
         const int units = (k == 1) ? 852 : 813 + 24 * k + 16;

@@ -41,12 +41,6 @@ inline int CountOtherPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
     return (x2 - x1 + 1) * (y2 - y1 + 1) - CountPixels(x1, y1, x2, y2, rgb);
 }
 
-// A solved board with 4-column, 3-row boxes: rows shift by 4 inside a band, bands by 1.
-inline int SolvedValue(int c, int r)
-{
-    return ((c - 1) + 4 * ((r - 1) % 3) + (r - 1) / 3) % 12 + 1;
-}
-
 // The interior of cell (c, r) as painted by the cell routines.
 struct CellRect {
     int x1, y1, x2, y2;

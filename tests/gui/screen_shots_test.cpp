@@ -11,6 +11,7 @@
 #include "screen/clock.h"
 #include "screen/palette.h"
 #include "screen_pixels.h"
+#include "test_boards.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void SetUpGameInProgress()
 {
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 12; ++r) {
-            SolutionGrid(c, r) = static_cast<uint8_t>(SolvedValue(c, r));
+            SolutionGrid(c, r) = static_cast<uint8_t>(PatternValue(c, r));
             if ((c * 7 + r * 5) % 3 == 0)
                 GivenGrid(c, r) = PlayGrid(c, r) = SolutionGrid(c, r);
         }
