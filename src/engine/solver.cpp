@@ -209,8 +209,9 @@ void SolveCommand()
 
 void ComputeSolution()
 {
-    // A verdict left from the previous puzzle must not hide a solved trial board.
+    // Verdicts left from the previous puzzle must not hide a solved trial board nor fake one.
     PuzzleUnsolvable = false;
+    CheckMessage.clear();
     const ByteGrid start = PlayGrid;
     SilentSolve = true;
     LogicPass();

@@ -95,6 +95,34 @@ inline std::pair<Puzzle, Trial> LargerChoicePuzzle()
     }
 }
 
+// A puzzle the guessing stage solves, on which row 1 holds no two-candidate cell after the logic
+// steps: the stage's first row then runs no trial and so no check.
+inline std::pair<Puzzle, Trial> QuietFirstRowPuzzle()
+{
+    for (uint64_t seed = 1;; ++seed) {
+        Puzzle p{SolvedGrid(seed), {}};
+        for (int removed = 70; removed <= 110; removed += 4) {
+            p.clues = Holes(p.solution, removed, seed);
+            if (SinglesSolve(p.clues))
+                continue;
+            auto trial = FirstSolvingTrial(p.clues);
+            if (!trial)
+                continue;
+            SetPuzzle(p.clues);
+            LogicPass();
+            bool pairInRowOne = false;
+            for (int c = 1; c <= 12; ++c) {
+                int candidates = 0;
+                for (int v = 1; v <= 12 && PlayGrid(c, 1) == 0; ++v)
+                    candidates += IsCandidate(c, 1, v) ? 1 : 0;
+                pairInRowOne = pairInRowOne || candidates == 2;
+            }
+            if (!pairInRowOne)
+                return {p, *trial};
+        }
+    }
+}
+
 // A puzzle with exactly one solution that the one-level guessing stage cannot solve: cells are
 // removed one by one as long as the solution stays unique, until the engine gives up on it.
 inline const Puzzle& NestedGuessPuzzle()

@@ -206,17 +206,22 @@ TEST_F(SolverTest, ClashingCluesLeaveOnlyTheClues)
     EXPECT_EQ(CheckMessage, VerdictWrong);
 }
 
-TEST_F(SolverTest, StaleUnsolvableVerdictDoesNotHideTheSolution)
+// Verdicts left by the previous game: neither an "unsolvable" nor a "solved" may end the guessing
+// stage early and leave zeros in the solution.
+TEST_F(SolverTest, StaleVerdictsDoNotHideTheSolution)
 {
-    const auto [p, trial] = LargerChoicePuzzle();
-    Start(p.clues);
-    PuzzleUnsolvable = true; // left by the previous puzzle
-    ComputeSolution();
-    EXPECT_FALSE(PuzzleUnsolvable);
-    EXPECT_EQ(EmptyCells(SolutionGrid), 0);
-    PlayGrid = SolutionGrid;
-    EXPECT_TRUE(IsConsistent());
-    EXPECT_TRUE(HoldsClues(SolutionGrid, p.clues));
+    const auto [p, trial] = QuietFirstRowPuzzle();
+    for (bool staleSolved : {false, true}) {
+        Start(p.clues);
+        PuzzleUnsolvable = !staleSolved;
+        CheckMessage = staleSolved ? VerdictSolved : "";
+        ComputeSolution();
+        EXPECT_FALSE(PuzzleUnsolvable) << staleSolved;
+        EXPECT_EQ(EmptyCells(SolutionGrid), 0);
+        PlayGrid = SolutionGrid;
+        EXPECT_TRUE(IsConsistent());
+        EXPECT_TRUE(HoldsClues(SolutionGrid, p.clues));
+    }
 }
 
 TEST_F(SolverTest, SilentSolveDrawsNothingAndKeepsTheGameRunning)
