@@ -8,11 +8,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
-namespace {
-
-// The reason behind errno in German where the game is likely to meet it; the C library's text
-// otherwise.
-std::string ReasonText(int code)
+std::string FileErrorReason(int code)
 {
     switch (code) {
     case EACCES:
@@ -23,6 +19,12 @@ std::string ReasonText(int code)
         return "Datenträger ist schreibgeschützt";
     case ENOSPC:
         return "Kein Platz mehr auf dem Datenträger";
+    case EFBIG:
+        return "Datei zu groß";
+    case ESPIPE:
+    case ENXIO:
+    case ENODEV:
+        return "Keine gewöhnliche Datei";
 #ifdef EDQUOT
     case EDQUOT:
         return "Speicherkontingent überschritten";
@@ -47,8 +49,6 @@ std::string ReasonText(int code)
     }
 }
 
-} // namespace
-
 bool FileExists(const std::string& name)
 {
     struct stat info {};
@@ -67,7 +67,7 @@ bool GameFile::fail(const char* what)
     int code = errno;
     error_ = "Die Datei " + name_ + " kann nicht " + what + " werden";
     if (code != 0) {
-        error_ += " (" + ReasonText(code) + ")";
+        error_ += " (" + FileErrorReason(code) + ")";
     }
     error_ += ".";
     return false;
@@ -91,6 +91,13 @@ bool GameFile::open(const std::string& name, const char* mode, const char* modeW
     }
     name_ = name;
     error_.clear();
+    // A folder, a device or a pipe in the file's place is refused before opening: a pipe would block
+    // the game, and none of them holds a board.
+    struct stat info {};
+    if (::stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : ESPIPE;
+        return fail("geöffnet");
+    }
     handle_ = OpenStream(name, mode);
     if (handle_ == nullptr && errno == ENOENT && modeWhenMissing != nullptr) {
         handle_ = OpenStream(name, modeWhenMissing);

@@ -11,6 +11,11 @@
 
 bool FileExists(const std::string& name);
 
+// The reason behind an errno value in German where the game is likely to meet it (no space, file
+// too large, a folder or device in the file's place, no permission, not found); the C library's
+// text for rare ones.
+std::string FileErrorReason(int code);
+
 class GameFile {
   public:
     GameFile() = default;

@@ -1,7 +1,10 @@
 // The window-free platform services: files by bare name, random numbers, time of day and date.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/files.h"
@@ -74,6 +77,30 @@ TEST_F(PlatformFilesTest, FailuresCarryAGermanReason)
     EXPECT_FALSE(file.openForReadWrite("ordner"));
     EXPECT_NE(file.error().find("Ist ein Ordner"), std::string::npos) << file.error();
     EXPECT_FALSE(FileExists("ordner"));
+}
+
+// The reasons a player may meet saving a board are German, never the C library's English text.
+TEST_F(PlatformFilesTest, CommonReasonsAreGerman)
+{
+    const struct {
+        int code;
+        const char* reason;
+    } cases[] = {
+        {ENOSPC, "Kein Platz mehr auf dem Datenträger"},
+        {EFBIG, "Datei zu groß"},
+        {EISDIR, "Ist ein Ordner"},
+        {EACCES, "Keine Berechtigung"},
+        {ENOENT, "Datei oder Ordner nicht vorhanden"},
+        {ESPIPE, "Keine gewöhnliche Datei"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileErrorReason(c.code), c.reason) << std::strerror(c.code);
+
+    // A pipe in the file's place is refused at once instead of blocking the game.
+    ASSERT_EQ(::mkfifo("rohr.l12", 0600), 0);
+    GameFile file;
+    EXPECT_FALSE(file.openForReading("rohr.l12"));
+    EXPECT_EQ(file.error(), "Die Datei rohr.l12 kann nicht geöffnet werden (Keine gewöhnliche Datei).");
 }
 
 TEST(PlatformRandomTest, SeededDrawsRepeatAndStayInRange)
