@@ -5,14 +5,18 @@
 // scripted mode the queued script takes the place of real input.
 //
 // A key release counts only if the same key went down while the game was waiting here: a release
-// whose press went elsewhere (to a menu opened with Alt, say) must not act as a game key.
+// whose press went elsewhere (to a menu opened with Alt, say) must not act as a game key. A release
+// is held back for a moment: when X repeats a held key it sends release-press pairs with the same
+// time stamp, and such a pair is dropped whole, so a held key acts once, when it is let go.
 #include "platform/qt_internal.h"
 #include "platform/script.h"
 #include "platform/window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <deque>
+#include <optional>
 #include <set>
 
 namespace {
@@ -31,6 +35,11 @@ struct ScriptEvent {
 
 std::deque<QueuedEvent> queue;
 std::set<int> keysDownInWait; // keys whose press the game saw while waiting
+struct HeldRelease {
+    int key = 0;
+    unsigned long long timestamp = 0;
+};
+std::optional<HeldRelease> heldRelease; // a release that may still turn out to be an auto-repeat
 bool waiting = false;
 int lastMoveX = -1000000, lastMoveY = -1000000;
 MainWindowHandlers handlers;
@@ -43,10 +52,24 @@ std::deque<int> boxAnswers;
 std::deque<std::vector<std::string>> dialogAnswers;
 std::vector<ShownMessageBox> shownBoxes;
 
+void Push(const QueuedEvent& event);
+
+// The held release is a real one: queue it.
+void ReleaseHeldKey()
+{
+    if (!heldRelease)
+        return;
+    const int key = heldRelease->key;
+    heldRelease.reset();
+    keysDownInWait.erase(key);
+    Push({WM_KEYUP, key, 0, 0});
+}
+
 void Push(const QueuedEvent& event)
 {
     if (scripted)
-        return; // a scripted run sees only its script
+        return;       // a scripted run sees only its script
+    ReleaseHeldKey(); // anything else arriving first shows the held release was real
     queue.push_back(event);
 }
 
@@ -129,16 +152,27 @@ void QueueButtonPress(int message, int x, int y)
     Push({message, 0, x, y});
 }
 
-void QueueKeyPress(int virtualKey)
+void QueueKeyPress(int virtualKey, unsigned long long timestamp, bool alt)
 {
-    if (waiting)
+    if (heldRelease && heldRelease->key == virtualKey && heldRelease->timestamp == timestamp) {
+        heldRelease.reset(); // an auto-repeat pair: the key is still down
+        return;
+    }
+    ReleaseHeldKey();
+    if (waiting && !alt)
         keysDownInWait.insert(virtualKey);
 }
 
-void QueueKeyRelease(int virtualKey)
+void QueueKeyRelease(int virtualKey, unsigned long long timestamp, bool alt)
 {
-    if (keysDownInWait.erase(virtualKey))
-        Push({WM_KEYUP, virtualKey, 0, 0});
+    if (!keysDownInWait.erase(virtualKey) || alt)
+        return;
+    ReleaseHeldKey();
+    if (scripted)
+        return;
+    heldRelease = HeldRelease{virtualKey, timestamp};
+    keysDownInWait.insert(virtualKey); // until the release proves real
+    QTimer::singleShot(AutoRepeatWindowMs, [] { ReleaseHeldKey(); });
 }
 
 void QueueClose()
@@ -221,6 +255,7 @@ void UseScriptedInput(bool on)
     script.clear();
     queue.clear();
     keysDownInWait.clear();
+    heldRelease.reset();
     scriptedButtonHeld = false;
     boxAnswers.clear();
     dialogAnswers.clear();

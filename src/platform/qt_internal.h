@@ -21,6 +21,8 @@ void EndPainting();
 void ScheduleRepaint();
 
 QMainWindow* MainWindow();
+// After the window's size changed (client size, menu bar): its frame stays where it was placed.
+void KeepFramePosition();
 bool MainWindowTakesInput(); // false while EnableMainWindow(false) holds
 // Greys the installed menu bar unless commands are on and the main window takes input.
 void RefreshMenuBar();
@@ -30,8 +32,13 @@ QWidget* ClientWidget();
 // Input seen by the client widget and the main window, queued for WaitAndDispatchEvent.
 void QueueMouseMove(int x, int y);
 void QueueButtonPress(int message, int x, int y);
-void QueueKeyPress(int virtualKey);   // remembered only while a wait runs
-void QueueKeyRelease(int virtualKey); // queued only if its press was remembered
+// A key press is remembered only while a wait runs and without Alt; its release is queued only if the
+// press was remembered. X may deliver a held key's auto-repeat as release-press pairs with one time
+// stamp and no auto-repeat flag: a release waits a moment for such a press and is dropped with it.
+void QueueKeyPress(int virtualKey, unsigned long long timestamp, bool alt);
+void QueueKeyRelease(int virtualKey, unsigned long long timestamp, bool alt);
+// How long a release waits for the press that would make it an auto-repeat.
+constexpr int AutoRepeatWindowMs = 30;
 void QueueClose();
 void QueueMenuCommand(int command);
 void SetMenuCommandsFlag(bool enabled);

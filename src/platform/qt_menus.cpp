@@ -135,6 +135,7 @@ void InstallMenuBar(int bar)
         Menus().erase(previous);
     installedBar = bar;
     qtplatform::RefreshMenuBar();
+    qtplatform::KeepFramePosition();
 }
 
 int InstalledMenuBar()

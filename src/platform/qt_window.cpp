@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,15 +50,18 @@ class ClientArea : public QWidget {
             QueueButtonPress(WM_RBUTTONDOWN, p.x(), p.y());
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+    // Keys typed with Alt held belong to the menu, never to the game's loops.
     void keyPressEvent(QKeyEvent* event) override
     {
         if (!event->isAutoRepeat())
-            QueueKeyPress(VirtualKeyFromQt(event->key()));
+            QueueKeyPress(VirtualKeyFromQt(event->key()), event->timestamp(),
+                          event->modifiers().testFlag(Qt::AltModifier));
     }
     void keyReleaseEvent(QKeyEvent* event) override
     {
         if (!event->isAutoRepeat())
-            QueueKeyRelease(VirtualKeyFromQt(event->key()));
+            QueueKeyRelease(VirtualKeyFromQt(event->key()), event->timestamp(),
+                            event->modifiers().testFlag(Qt::AltModifier));
     }
     bool focusNextPrevChild(bool) override { return false; } // Tab is a key like any other
 };
@@ -83,8 +88,19 @@ MainFrame* mainFrame = nullptr;
 ClientArea* clientArea = nullptr;
 bool repaintPending = false;
 bool takesInput = true;
+QPoint framePosition;
 
 } // namespace
+
+void KeepFramePosition()
+{
+    if (!mainFrame)
+        return;
+    // The new size first (the layout would apply it later and place the client area at the old
+    // point); then the frame goes where it was placed.
+    mainFrame->layout()->activate();
+    mainFrame->move(framePosition);
+}
 
 QMainWindow* MainWindow()
 {
@@ -164,10 +180,23 @@ void OpenMainWindow(const std::string& title, int left, int top, int outerWidth,
     mainFrame->setCentralWidget(clientArea);
     mainFrame->setWindowTitle(FromUtf8(title));
     mainFrame->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The window always has exactly the size of its client area and menu bar: one fixed size for the
+    // window manager, kept when the menu bar arrives.
+    mainFrame->layout()->setSizeConstraint(QLayout::SetFixedSize);
     clientArea->setFixedSize(ClientImageWidth, outerHeight > 29 ? outerHeight - 29 : ClientImageHeight);
     (void)outerWidth;
-    mainFrame->move(left, top); // top-level move() places the frame, so the position may be negative
+    framePosition = QPoint(left, top);
+    KeepFramePosition(); // the frame's corner, so the position may be negative
     mainFrame->show();
+    // Under X the window manager adds the frame only after the window is shown; once its size is
+    // known, the frame is moved to the point asked for.
+    if (QGuiApplication::platformName() == "xcb") {
+        QElapsedTimer waited;
+        waited.start();
+        while (mainFrame->frameGeometry() == mainFrame->geometry() && waited.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        mainFrame->move(framePosition);
+    }
     clientArea->setFocus();
 }
 
@@ -176,8 +205,7 @@ void SetClientSize(int width, int height)
     if (!mainFrame)
         return;
     clientArea->setFixedSize(width, height);
-    mainFrame->setFixedSize(mainFrame->sizeHint());
-    mainFrame->adjustSize();
+    KeepFramePosition();
 }
 
 void BringMainWindowToFront()

@@ -62,10 +62,12 @@ void InstallRecordingHandlers()
 }
 
 // Real (non-scripted) input sent to the client widget as Qt would deliver it.
-void PostKey(QEvent::Type type, int qtKey, bool autoRepeat = false, const QString& text = QString())
+void PostKey(QEvent::Type type, int qtKey, bool autoRepeat = false, const QString& text = QString(),
+             unsigned long long timestamp = 0, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QCoreApplication::postEvent(qtplatform::ClientWidget(),
-                                new QKeyEvent(type, qtKey, Qt::NoModifier, text, autoRepeat));
+    auto* event = new QKeyEvent(type, qtKey, modifiers, text, autoRepeat);
+    event->setTimestamp(timestamp);
+    QCoreApplication::postEvent(qtplatform::ClientWidget(), event);
 }
 void SendKey(QEvent::Type type, int qtKey)
 {
@@ -104,6 +106,17 @@ TEST(PlatformWindow, ClientAreaHasTheGameSizeBelowTheMenuBar)
     FillClient(0x123456);
     EXPECT_EQ(ClientPixel(0, 0), 0x123456u);
     EXPECT_EQ(ClientPixel(1155, 873), 0x123456u);
+
+    // With a menu bar the window declares one fixed size: client area plus bar.
+    int bar = CreateMenuBar();
+    int popup = CreatePopupMenu();
+    ASSERT_TRUE(AppendMenuItem(popup, 8, "&Neues Spiel") && AppendPopup(bar, popup, "&Kastenzahl"));
+    InstallMenuBar(bar);
+    QCoreApplication::processEvents();
+    QMainWindow* window = qtplatform::MainWindow();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->maximumSize().height(), 874 + window->menuBar()->height());
+    EXPECT_EQ(ClientHeight(), 874);
 }
 
 TEST(PlatformDrawing, ThinLinesCoverExactlyTheirEndPoints)
@@ -520,6 +533,33 @@ TEST(PlatformEvents, KeyReleaseCountsOnlyWhenItsPressCameDuringAWait)
     EXPECT_EQ(codes[2], VK_RETURN);
     bool letterOrDigit = (codes[3] >= 'A' && codes[3] <= 'Z') || (codes[3] >= '0' && codes[3] <= '9');
     EXPECT_FALSE(letterOrDigit) << codes[3];
+    UseScriptedInput(true);
+}
+
+// X may repeat a held key as release-press pairs with one time stamp and no auto-repeat flag; only
+// the last release acts. Keys typed with Alt held belong to the menu and never reach the game.
+TEST(PlatformEvents, HeldKeyActsOnceOnItsRealReleaseAndAltKeysNotAtAll)
+{
+    RealInput();
+    PostKey(QEvent::KeyPress, Qt::Key_N, false, "n", 100);
+    for (unsigned long long t : {760, 800, 840}) {
+        PostKey(QEvent::KeyRelease, Qt::Key_N, false, "n", t);
+        PostKey(QEvent::KeyPress, Qt::Key_N, false, "n", t);
+    }
+    PostKey(QEvent::KeyRelease, Qt::Key_N, false, "n", 900);
+    PostKey(QEvent::KeyPress, Qt::Key_K, false, "k", 950, Qt::AltModifier);
+    PostKey(QEvent::KeyRelease, Qt::Key_K, false, "k", 960, Qt::AltModifier);
+    PostKey(QEvent::KeyPress, Qt::Key_O, false, "o", 970, Qt::AltModifier);
+    PostKey(QEvent::KeyRelease, Qt::Key_O, false, "o", 990); // Alt let go first
+    PostKey(QEvent::KeyPress, Qt::Key_D, false, "d", 1000);
+    PostKey(QEvent::KeyRelease, Qt::Key_D, false, "d", 1010);
+    std::vector<int> codes;
+    for (int i = 0; i < 2; ++i) {
+        WindowEvent event = WaitAndDispatchEvent();
+        EXPECT_EQ(event.message, WM_KEYUP);
+        codes.push_back(event.wParam);
+    }
+    EXPECT_EQ(codes, (std::vector<int>{'N', 'D'}));
     UseScriptedInput(true);
 }
 
