@@ -284,11 +284,11 @@ TEST_F(LibraryTool, SolveOfABoardTheSolverCannotFinishSaysUnsolvable)
 
 TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
 {
-    // A file one byte short of four records, and one whose record 1 holds the value 13.
+    // A file that ends one byte before record 3's filler, and one whose record 1 holds the value 13.
     const fs::path shortFile = folder / "kurz.l12";
     {
         std::string bytes = ReadFile(Library("leicht"));
-        bytes.pop_back();
+        bytes.resize(3 * RecordBytes + RecordFillerOffset - 1);
         std::ofstream(shortFile, std::ios::binary) << bytes;
     }
     const fs::path damaged = folder / "kaputt.l12";
@@ -331,6 +331,46 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
     EXPECT_EQ(Run("show '" + damaged.string() + "' 0").exitCode, 0);
     EXPECT_EQ(Run("show '" + shortFile.string() + "' 2").exitCode, 0);
     EXPECT_FALSE(fs::exists(folder / "out.l12"));
+}
+
+TEST_F(LibraryTool, ALengthThatIsNoWholeNumberOfRecordsLoadsButFailsTheCheck)
+{
+    // Record 3's filler cut off wholly or by its last byte, bytes beyond the fourth record, five whole
+    // records: every record 0..3 loads as the game loads it; check passes only the last.
+    const std::string library = ReadFile(Library("leicht"));
+    const size_t lengths[] = {3 * RecordBytes + RecordFillerOffset, SlotFileBytes - 1, SlotFileBytes + 100,
+                              5 * RecordBytes};
+    std::vector<std::string> checks;
+    for (const size_t length : lengths) {
+        const fs::path file = folder / ("laenge" + std::to_string(length) + ".l12");
+        std::string bytes = library;
+        bytes.resize(length, '\5');
+        std::ofstream(file, std::ios::binary) << bytes;
+        checks.push_back("check '" + file.string() + "'");
+
+        const ToolRun show = Run("show '" + file.string() + "' 3");
+        ASSERT_EQ(show.exitCode, 0) << length << "\n" << show.err;
+        Load(file.string(), 3);
+        std::vector<std::string> expected = GridLines(PlayGrid);
+        expected.push_back("");
+        for (const std::string& line : GridLines(GivenGrid))
+            expected.push_back(line);
+        EXPECT_EQ(Lines(show.out), expected) << length;
+        EXPECT_GT(Clues(GivenGrid), 0) << length;
+    }
+    const std::vector<ToolRun> runs = RunAll(checks);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const bool whole = lengths[i] % RecordBytes == 0;
+        EXPECT_EQ(runs[i].exitCode, whole ? 0 : 1) << lengths[i] << "\n" << runs[i].out << runs[i].err;
+        const std::vector<std::string> lines = Lines(runs[i].out);
+        ASSERT_EQ(lines.size(), whole ? 4u : 5u) << runs[i].out;
+        for (int k = 0; k < 4; ++k)
+            EXPECT_NE(lines[k].find("Stufe Leicht, in Ordnung"), std::string::npos) << lines[k];
+        if (!whole) {
+            EXPECT_EQ(lines[4], "Datei: " + std::to_string(lengths[i]) +
+                                    " Bytes, Fehler: Länge kein Vielfaches von 3735 Bytes");
+        }
+    }
 }
 
 // ---- shuffle -----------------------------------------------------------------------------------

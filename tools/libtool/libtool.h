@@ -18,7 +18,8 @@ constexpr int LibraryRecords = 4; // a library holds four puzzles, records 0..3
 [[noreturn]] void Fail(const std::string& message);
 
 // record_file.cpp: loads record index of file through the game's LoadBoardRecord after making sure
-// the file is there and long enough; a record holding values above 12 ends the program (ExitError).
+// the file is there and holds the record's board bytes (the filler may be cut short); a record
+// holding values above 12 ends the program (ExitError).
 void LoadRecordOrFail(const std::string& file, int index);
 // Length of the file in bytes, -1 when it is missing or unreadable.
 int64_t FileLength(const std::string& file);

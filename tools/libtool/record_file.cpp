@@ -1,6 +1,7 @@
 // Loading a record for the tool. The game's LoadBoardRecord silently loads nothing from a missing
 // file, so the tool tests that first, together with the length (for a message that says how short);
-// what LoadBoardRecord itself refuses (a damaged record) ends the tool with its report.
+// what LoadBoardRecord itself refuses (a damaged record) ends the tool with its report. Like the
+// game, the tool needs only a record's board bytes: a file may end inside the last record's filler.
 #include "libtool.h"
 
 #include "engine/board_record.h"
@@ -34,7 +35,7 @@ void LoadRecordOrFail(const std::string& file, int index)
     const int64_t length = FileLength(file);
     if (length < 0)
         Fail("Datei \"" + file + "\" nicht gefunden");
-    const int64_t needed = int64_t(index + 1) * RecordBytes;
+    const int64_t needed = int64_t(index) * RecordBytes + RecordFillerOffset;
     if (length < needed)
         Fail("Datei \"" + file + "\" ist zu kurz für Satz " + std::to_string(index) + ": " +
              std::to_string(length) + " Bytes, nötig sind " + std::to_string(needed));
