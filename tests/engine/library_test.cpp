@@ -87,6 +87,19 @@ int Clues(const ByteGrid& grid)
     return clues;
 }
 
+// 22 clues of a completed board, in half-turn pairs: far too few for one solution.
+ByteGrid SparseClues(const ByteGrid& full)
+{
+    ByteGrid clues;
+    for (int row = 1; row <= BoardSize; ++row)
+        for (int column = 1; column <= BoardSize; ++column)
+            if ((column + 6 * row) % 7 == 0) {
+                clues(column, row) = full(column, row);
+                clues(13 - column, 13 - row) = full(13 - column, 13 - row);
+            }
+    return clues;
+}
+
 class LibraryTool : public ::testing::Test {
   protected:
     void SetUp() override
@@ -315,6 +328,8 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
         "solve '" + library + "' 0 1",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --seed",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --mirror",
+        "check '" + library + "' --budget viel",
+        "check '" + library + "' --budget",
         "generate --difficulty leicht --seed 1",
         "generate --difficulty einfach --seed 1 -o '" + (folder / "out.l12").string() + "'",
         "generate --difficulty leicht --seed eins -o '" + (folder / "out.l12").string() + "'",
@@ -532,6 +547,40 @@ TEST_F(LibraryTool, CheckFindsAWrongGradeAndBrokenPuzzles)
     EXPECT_NE(lines[3].find("Kandidatennotizen vorhanden"), std::string::npos) << lines[3];
 }
 
+TEST_F(LibraryTool, CheckReportsARecordTheCounterCannotSettleWithinItsBudget)
+{
+    // Record 0 of a Leicht library thinned out to 22 clues. Its count needs at least one node per open
+    // cell (122), the Leicht records at most 73: a budget of 100 settles those and not record 0.
+    ByteGrid clues[4];
+    for (int k = 0; k < 4; ++k) {
+        Load(Library("leicht"), k);
+        clues[k] = GivenGrid;
+    }
+    ByteGrid full;
+    ASSERT_EQ(CountSolutions(clues[0], 2, &full), 1);
+    clues[0] = SparseClues(full);
+    ASSERT_EQ(Clues(clues[0]), 22);
+    const fs::path file = folder / "raetsel.l12";
+    WriteLibrary(file, clues);
+
+    const std::vector<ToolRun> runs =
+        RunAll({"check '" + file.string() + "' --budget 100", "check '" + file.string() + "'"});
+    for (const ToolRun& run : runs) {
+        EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 4u) << run.out;
+        for (int k = 1; k < 4; ++k)
+            EXPECT_NE(lines[k].find("Stufe Leicht, in Ordnung"), std::string::npos) << lines[k];
+    }
+    EXPECT_NE(runs[0].out.find("Satz 0: 22 Vorgaben, Stufe keine, Fehler: Lösungszahl nicht entschieden"),
+              std::string::npos)
+        << runs[0].out;
+    // The default budget settles it.
+    EXPECT_NE(runs[1].out.find("Satz 0: 22 Vorgaben, Stufe keine, Fehler: mehr als eine Lösung"),
+              std::string::npos)
+        << runs[1].out;
+}
+
 // ---- the solution counter ----------------------------------------------------------------------
 
 // Plain backtracking in cell order over the whole-board test: slow, obviously right.
@@ -594,6 +643,40 @@ TEST(SolutionCounter, AgreesWithPlainBacktrackingOnRandomBoards)
         multiple += expected > 1;
     }
     EXPECT_GT(multiple, 5); // the boards did test counting beyond one
+    ResetGameState();
+}
+
+TEST(SolutionCounter, GivesUpWhenItsBudgetRunsOut)
+{
+    ResetGameState();
+    LibraryFileName = DataFolder() + "/schwer.l12";
+    LoadBoardRecord(0);
+    const ByteGrid puzzle = GivenGrid;
+    ByteGrid full;
+    ASSERT_EQ(CountSolutions(puzzle, 2, &full), 1);
+    // No solution, which the search only finds out after millions of nodes: box 0 and box 1 place
+    // their 1 in rows 2 and 3, (9, 1) holds a 2 and columns 10..12 have their 1 further down, so row 1
+    // has no place for a 1.
+    ByteGrid hopeless;
+    hopeless(9, 1) = 2;
+    hopeless(1, 2) = hopeless(5, 3) = hopeless(10, 4) = hopeless(11, 7) = hopeless(12, 10) = 1;
+
+    const struct {
+        const char* name;
+        ByteGrid board;
+        int64_t budget;
+        int expected;
+    } cases[] = {
+        {"full board, one node", full, 1, 1},
+        {"full board, no node", full, 0, Undecided},
+        {"puzzle", puzzle, CountBudget, 1},
+        {"puzzle, fewer nodes than open cells", puzzle, 10, Undecided},
+        {"22 clues", SparseClues(full), CountBudget, 2},
+        {"22 clues, fewer nodes than open cells", SparseClues(full), 100, Undecided},
+        {"hopeless", hopeless, 100'000, Undecided},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CountSolutions(c.board, 2, nullptr, c.budget), c.expected) << c.name;
     ResetGameState();
 }
 

@@ -50,7 +50,7 @@ std::string Join(const std::vector<std::string>& parts)
 
 } // namespace
 
-int CheckLibrary(const std::string& file, int shufflesPerForm)
+int CheckLibrary(const std::string& file, int shufflesPerForm, int64_t countBudget)
 {
     const int64_t length = FileLength(file);
     if (length < 0)
@@ -84,8 +84,10 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
             faults.push_back("Vorgaben nicht punktsymmetrisch");
 
         ByteGrid solution;
-        const int solutions = CountSolutions(clues, 2, &solution);
-        if (solutions == 0)
+        const int solutions = CountSolutions(clues, 2, &solution, countBudget);
+        if (solutions == Undecided)
+            faults.push_back("Lösungszahl nicht entschieden");
+        else if (solutions == 0)
             faults.push_back("keine Lösung");
         else if (solutions > 1)
             faults.push_back("mehr als eine Lösung");

@@ -67,5 +67,6 @@ void ClueRange(Grade grade, int& lowest, int& highest);
 // generator.cpp: a library of four puzzles of the grade, written to file as records 0..3.
 void GenerateLibrary(Grade grade, const std::string& file, bool verbose);
 
-// check.cpp: checks records 0..3; returns ExitOk or ExitFaults (ExitError through Fail).
-int CheckLibrary(const std::string& file, int shufflesPerForm);
+// check.cpp: checks records 0..3; returns ExitOk or ExitFaults (ExitError through Fail). A record
+// whose solutions the counter cannot settle within countBudget nodes is a fault of its own.
+int CheckLibrary(const std::string& file, int shufflesPerForm, int64_t countBudget);
