@@ -310,6 +310,8 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
         bytes[RecordBytes + RecordGivenOffset + 5 + 13 * 4] = char(13);
         std::ofstream(damaged, std::ios::binary) << bytes;
     }
+    const fs::path directory = folder / "ordner.l12"; // a shuffle cannot be renamed over it
+    fs::create_directory(directory);
     const std::string missing = (folder / "fehlt.l12").string();
     const std::string library = Library("leicht");
     const std::string cases[] = {
@@ -326,6 +328,8 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
         "show '" + library + "' x",
         "show '" + library + "'",
         "solve '" + library + "' 0 1",
+        "shuffle '" + library + "' 0 '" + directory.string() + "'",
+        "shuffle '" + library + "' 0 '" + (folder / "fehlt" / "out.l12").string() + "'",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --seed",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --mirror",
         "check '" + library + "' --budget viel",
@@ -346,6 +350,10 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
     EXPECT_EQ(Run("show '" + damaged.string() + "' 0").exitCode, 0);
     EXPECT_EQ(Run("show '" + shortFile.string() + "' 2").exitCode, 0);
     EXPECT_FALSE(fs::exists(folder / "out.l12"));
+    // A failed shuffle leaves no temporary file behind.
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename().string().find(".ordner"), std::string::npos) << entry.path();
+    EXPECT_TRUE(fs::is_empty(directory));
 }
 
 TEST_F(LibraryTool, ALengthThatIsNoWholeNumberOfRecordsLoadsButFailsTheCheck)
@@ -454,6 +462,37 @@ TEST_F(LibraryTool, ShuffleWithASeedRepeatsAndKeepsOtherRecordsOfAnExistingSlotF
     const int leichtClues = Clues(GivenGrid);
     Load(copy.string(), 0);
     EXPECT_EQ(Clues(GivenGrid), leichtClues);
+}
+
+TEST_F(LibraryTool, ShuffleIntoItselfKeepsTheOtherRecords)
+{
+    // A whole library, and one that ends inside record 3's filler (filled up to a whole slot file).
+    const std::string library = ReadFile(Library("schwer"));
+    for (const size_t length : {size_t(SlotFileBytes), size_t(SlotFileBytes - 500)}) {
+        for (const int index : {0, 2}) {
+            const fs::path file = folder / "eigen.l12";
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << library.substr(0, length);
+            Load(Library("schwer"), index);
+            const ByteGrid original = GivenGrid;
+
+            const ToolRun run =
+                Run("shuffle '" + file.string() + "' " + std::to_string(index) + " '" + file.string() + "'");
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            const std::string after = ReadFile(file);
+            ASSERT_EQ(after.size(), size_t(SlotFileBytes)) << length << " " << index;
+            EXPECT_EQ(after.substr(RecordBytes, length - RecordBytes),
+                      library.substr(RecordBytes, length - RecordBytes))
+                << length << " " << index;
+            Load(file.string(), 0);
+            EXPECT_EQ(PlayGrid, GivenGrid) << length << " " << index;
+            EXPECT_NE(GivenGrid, original) << length << " " << index;
+            EXPECT_EQ(Clues(GivenGrid), Clues(original)) << length << " " << index;
+            EXPECT_EQ(CountSolutions(GivenGrid, 2), 1) << length << " " << index;
+            // Nothing but the file itself is left in the folder.
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
+                << "the file and the tool's error output";
+        }
+    }
 }
 
 // ---- generate and check ------------------------------------------------------------------------

@@ -21,6 +21,10 @@ constexpr int LibraryRecords = 4; // a library holds four puzzles, records 0..3
 // the file is there and holds the record's board bytes (the filler may be cut short); a record
 // holding values above 12 ends the program (ExitError).
 void LoadRecordOrFail(const std::string& file, int index);
+// Saves the board as record 0 of file, a slot file of four records: the other three are the file's
+// own when it holds them, else blank. The file is replaced whole or not at all; a failure ends the
+// program (ExitError).
+void SaveRecord0OrFail(const std::string& file);
 // Length of the file in bytes, -1 when it is missing or unreadable.
 int64_t FileLength(const std::string& file);
 

@@ -3,7 +3,8 @@
 //   show FILE N                     record N as the game loads it: PlayGrid, blank line, GivenGrid
 //   solve FILE N                    the solution ComputeSolution finds, then solvable/unsolvable
 //   shuffle FILE N OUT [--no-symmetry] [--seed S]
-//                                   ShuffleBoard on record N, saved as record 0 of OUT
+//                                   ShuffleBoard on record N, saved as record 0 of OUT (OUT is
+//                                   replaced whole, its records 1..3 kept; OUT may be FILE)
 //   generate --difficulty leicht|mittel|schwer|extrem --seed S -o FILE [--verbose]
 //                                   a library of four puzzles, the same for the same seed;
 //                                   --verbose reports the attempts on standard error
@@ -117,10 +118,7 @@ int Shuffle(const std::vector<std::string>& args)
     LoadRecordOrFail(args[1], index);
     KeepSymmetry = symmetry;
     ShuffleBoard();
-    LibraryFileName = args[3];
-    SaveBoardRecord(0);
-    if (FileLength(args[3]) != SlotFileBytes)
-        Fail("\"" + args[3] + "\" konnte nicht geschrieben werden");
+    SaveRecord0OrFail(args[3]);
     return ExitOk;
 }
 
