@@ -18,8 +18,10 @@ constexpr int SlotRecords = 4;
 constexpr int SlotFileBytes = SlotRecords * RecordBytes; // 14940
 
 // Reads record `index` of LibraryFileName into PlayGrid, GivenGrid and CandidateMarks. Always ends
-// a running timed game. A missing file loads nothing; a record the file does not hold whole, or one
-// with a cell value above 12, loads nothing and is reported.
+// a running timed game. Only the board bytes (everything before the filler) are read, so a file that
+// ends inside a record's filler still loads that record. A missing file loads nothing; a record whose
+// board bytes the file does not hold, or one with a cell value above 12, loads nothing and is
+// reported.
 void LoadBoardRecord(int16_t index);
 // Writes PlayGrid, GivenGrid and CandidateMarks as record `index` (0..3) of LibraryFileName. A file
 // of another length than four records is first rewritten as four blank records. A save that fails

@@ -87,6 +87,19 @@ int Clues(const ByteGrid& grid)
     return clues;
 }
 
+// 22 clues of a completed board, in half-turn pairs: far too few for one solution.
+ByteGrid SparseClues(const ByteGrid& full)
+{
+    ByteGrid clues;
+    for (int row = 1; row <= BoardSize; ++row)
+        for (int column = 1; column <= BoardSize; ++column)
+            if ((column + 6 * row) % 7 == 0) {
+                clues(column, row) = full(column, row);
+                clues(13 - column, 13 - row) = full(13 - column, 13 - row);
+            }
+    return clues;
+}
+
 class LibraryTool : public ::testing::Test {
   protected:
     void SetUp() override
@@ -284,11 +297,11 @@ TEST_F(LibraryTool, SolveOfABoardTheSolverCannotFinishSaysUnsolvable)
 
 TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
 {
-    // A file one byte short of four records, and one whose record 1 holds the value 13.
+    // A file that ends one byte before record 3's filler, and one whose record 1 holds the value 13.
     const fs::path shortFile = folder / "kurz.l12";
     {
         std::string bytes = ReadFile(Library("leicht"));
-        bytes.pop_back();
+        bytes.resize(3 * RecordBytes + RecordFillerOffset - 1);
         std::ofstream(shortFile, std::ios::binary) << bytes;
     }
     const fs::path damaged = folder / "kaputt.l12";
@@ -297,6 +310,8 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
         bytes[RecordBytes + RecordGivenOffset + 5 + 13 * 4] = char(13);
         std::ofstream(damaged, std::ios::binary) << bytes;
     }
+    const fs::path directory = folder / "ordner.l12"; // a shuffle cannot be renamed over it
+    fs::create_directory(directory);
     const std::string missing = (folder / "fehlt.l12").string();
     const std::string library = Library("leicht");
     const std::string cases[] = {
@@ -313,8 +328,12 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
         "show '" + library + "' x",
         "show '" + library + "'",
         "solve '" + library + "' 0 1",
+        "shuffle '" + library + "' 0 '" + directory.string() + "'",
+        "shuffle '" + library + "' 0 '" + (folder / "fehlt" / "out.l12").string() + "'",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --seed",
         "shuffle '" + library + "' 0 '" + (folder / "out.l12").string() + "' --mirror",
+        "check '" + library + "' --budget viel",
+        "check '" + library + "' --budget",
         "generate --difficulty leicht --seed 1",
         "generate --difficulty einfach --seed 1 -o '" + (folder / "out.l12").string() + "'",
         "generate --difficulty leicht --seed eins -o '" + (folder / "out.l12").string() + "'",
@@ -331,6 +350,50 @@ TEST_F(LibraryTool, UnusableInputEndsWithOneLineAndExitCode2)
     EXPECT_EQ(Run("show '" + damaged.string() + "' 0").exitCode, 0);
     EXPECT_EQ(Run("show '" + shortFile.string() + "' 2").exitCode, 0);
     EXPECT_FALSE(fs::exists(folder / "out.l12"));
+    // A failed shuffle leaves no temporary file behind.
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename().string().find(".ordner"), std::string::npos) << entry.path();
+    EXPECT_TRUE(fs::is_empty(directory));
+}
+
+TEST_F(LibraryTool, ALengthThatIsNoWholeNumberOfRecordsLoadsButFailsTheCheck)
+{
+    // Record 3's filler cut off wholly or by its last byte, bytes beyond the fourth record, five whole
+    // records: every record 0..3 loads as the game loads it; check passes only the last.
+    const std::string library = ReadFile(Library("leicht"));
+    const size_t lengths[] = {3 * RecordBytes + RecordFillerOffset, SlotFileBytes - 1, SlotFileBytes + 100,
+                              5 * RecordBytes};
+    std::vector<std::string> checks;
+    for (const size_t length : lengths) {
+        const fs::path file = folder / ("laenge" + std::to_string(length) + ".l12");
+        std::string bytes = library;
+        bytes.resize(length, '\5');
+        std::ofstream(file, std::ios::binary) << bytes;
+        checks.push_back("check '" + file.string() + "'");
+
+        const ToolRun show = Run("show '" + file.string() + "' 3");
+        ASSERT_EQ(show.exitCode, 0) << length << "\n" << show.err;
+        Load(file.string(), 3);
+        std::vector<std::string> expected = GridLines(PlayGrid);
+        expected.push_back("");
+        for (const std::string& line : GridLines(GivenGrid))
+            expected.push_back(line);
+        EXPECT_EQ(Lines(show.out), expected) << length;
+        EXPECT_GT(Clues(GivenGrid), 0) << length;
+    }
+    const std::vector<ToolRun> runs = RunAll(checks);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const bool whole = lengths[i] % RecordBytes == 0;
+        EXPECT_EQ(runs[i].exitCode, whole ? 0 : 1) << lengths[i] << "\n" << runs[i].out << runs[i].err;
+        const std::vector<std::string> lines = Lines(runs[i].out);
+        ASSERT_EQ(lines.size(), whole ? 4u : 5u) << runs[i].out;
+        for (int k = 0; k < 4; ++k)
+            EXPECT_NE(lines[k].find("Stufe Leicht, in Ordnung"), std::string::npos) << lines[k];
+        if (!whole) {
+            EXPECT_EQ(lines[4], "Datei: " + std::to_string(lengths[i]) +
+                                    " Bytes, Fehler: Länge kein Vielfaches von 3735 Bytes");
+        }
+    }
 }
 
 // ---- shuffle -----------------------------------------------------------------------------------
@@ -399,6 +462,37 @@ TEST_F(LibraryTool, ShuffleWithASeedRepeatsAndKeepsOtherRecordsOfAnExistingSlotF
     const int leichtClues = Clues(GivenGrid);
     Load(copy.string(), 0);
     EXPECT_EQ(Clues(GivenGrid), leichtClues);
+}
+
+TEST_F(LibraryTool, ShuffleIntoItselfKeepsTheOtherRecords)
+{
+    // A whole library, and one that ends inside record 3's filler (filled up to a whole slot file).
+    const std::string library = ReadFile(Library("schwer"));
+    for (const size_t length : {size_t(SlotFileBytes), size_t(SlotFileBytes - 500)}) {
+        for (const int index : {0, 2}) {
+            const fs::path file = folder / "eigen.l12";
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << library.substr(0, length);
+            Load(Library("schwer"), index);
+            const ByteGrid original = GivenGrid;
+
+            const ToolRun run =
+                Run("shuffle '" + file.string() + "' " + std::to_string(index) + " '" + file.string() + "'");
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            const std::string after = ReadFile(file);
+            ASSERT_EQ(after.size(), size_t(SlotFileBytes)) << length << " " << index;
+            EXPECT_EQ(after.substr(RecordBytes, length - RecordBytes),
+                      library.substr(RecordBytes, length - RecordBytes))
+                << length << " " << index;
+            Load(file.string(), 0);
+            EXPECT_EQ(PlayGrid, GivenGrid) << length << " " << index;
+            EXPECT_NE(GivenGrid, original) << length << " " << index;
+            EXPECT_EQ(Clues(GivenGrid), Clues(original)) << length << " " << index;
+            EXPECT_EQ(CountSolutions(GivenGrid, 2), 1) << length << " " << index;
+            // Nothing but the file itself is left in the folder.
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
+                << "the file and the tool's error output";
+        }
+    }
 }
 
 // ---- generate and check ------------------------------------------------------------------------
@@ -492,6 +586,40 @@ TEST_F(LibraryTool, CheckFindsAWrongGradeAndBrokenPuzzles)
     EXPECT_NE(lines[3].find("Kandidatennotizen vorhanden"), std::string::npos) << lines[3];
 }
 
+TEST_F(LibraryTool, CheckReportsARecordTheCounterCannotSettleWithinItsBudget)
+{
+    // Record 0 of a Leicht library thinned out to 22 clues. Its count needs at least one node per open
+    // cell (122), the Leicht records at most 73: a budget of 100 settles those and not record 0.
+    ByteGrid clues[4];
+    for (int k = 0; k < 4; ++k) {
+        Load(Library("leicht"), k);
+        clues[k] = GivenGrid;
+    }
+    ByteGrid full;
+    ASSERT_EQ(CountSolutions(clues[0], 2, &full), 1);
+    clues[0] = SparseClues(full);
+    ASSERT_EQ(Clues(clues[0]), 22);
+    const fs::path file = folder / "raetsel.l12";
+    WriteLibrary(file, clues);
+
+    const std::vector<ToolRun> runs =
+        RunAll({"check '" + file.string() + "' --budget 100", "check '" + file.string() + "'"});
+    for (const ToolRun& run : runs) {
+        EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 4u) << run.out;
+        for (int k = 1; k < 4; ++k)
+            EXPECT_NE(lines[k].find("Stufe Leicht, in Ordnung"), std::string::npos) << lines[k];
+    }
+    EXPECT_NE(runs[0].out.find("Satz 0: 22 Vorgaben, Stufe keine, Fehler: Lösungszahl nicht entschieden"),
+              std::string::npos)
+        << runs[0].out;
+    // The default budget settles it.
+    EXPECT_NE(runs[1].out.find("Satz 0: 22 Vorgaben, Stufe keine, Fehler: mehr als eine Lösung"),
+              std::string::npos)
+        << runs[1].out;
+}
+
 // ---- the solution counter ----------------------------------------------------------------------
 
 // Plain backtracking in cell order over the whole-board test: slow, obviously right.
@@ -554,6 +682,40 @@ TEST(SolutionCounter, AgreesWithPlainBacktrackingOnRandomBoards)
         multiple += expected > 1;
     }
     EXPECT_GT(multiple, 5); // the boards did test counting beyond one
+    ResetGameState();
+}
+
+TEST(SolutionCounter, GivesUpWhenItsBudgetRunsOut)
+{
+    ResetGameState();
+    LibraryFileName = DataFolder() + "/schwer.l12";
+    LoadBoardRecord(0);
+    const ByteGrid puzzle = GivenGrid;
+    ByteGrid full;
+    ASSERT_EQ(CountSolutions(puzzle, 2, &full), 1);
+    // No solution, which the search only finds out after millions of nodes: box 0 and box 1 place
+    // their 1 in rows 2 and 3, (9, 1) holds a 2 and columns 10..12 have their 1 further down, so row 1
+    // has no place for a 1.
+    ByteGrid hopeless;
+    hopeless(9, 1) = 2;
+    hopeless(1, 2) = hopeless(5, 3) = hopeless(10, 4) = hopeless(11, 7) = hopeless(12, 10) = 1;
+
+    const struct {
+        const char* name;
+        ByteGrid board;
+        int64_t budget;
+        int expected;
+    } cases[] = {
+        {"full board, one node", full, 1, 1},
+        {"full board, no node", full, 0, Undecided},
+        {"puzzle", puzzle, CountBudget, 1},
+        {"puzzle, fewer nodes than open cells", puzzle, 10, Undecided},
+        {"22 clues", SparseClues(full), CountBudget, 2},
+        {"22 clues, fewer nodes than open cells", SparseClues(full), 100, Undecided},
+        {"hopeless", hopeless, 100'000, Undecided},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CountSolutions(c.board, 2, nullptr, c.budget), c.expected) << c.name;
     ResetGameState();
 }
 

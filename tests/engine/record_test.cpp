@@ -265,6 +265,33 @@ TEST_F(RecordTest, RecordBeyondTheEndLoadsNothing)
     EXPECT_EQ(PlayGrid(1, 1), 3);
 }
 
+TEST_F(RecordTest, RecordCutShortInsideItsFillerStillLoads)
+{
+    // Only the bytes before the filler are read: the record loads as soon as they are all there.
+    const Bytes record = HandMadeRecord();
+    for (const int kept :
+         {RecordFillerOffset - 1, RecordFillerOffset, RecordFillerOffset + 1, RecordBytes - 1}) {
+        Bytes file(RecordBytes, 0x00); // record 0: blank
+        file.insert(file.end(), record.begin(), record.begin() + kept);
+        WriteFile("brett.l12", file);
+        SomeBoard();
+        const ByteGrid play = PlayGrid;
+        Log.errors.clear();
+        LoadBoardRecord(1);
+        if (kept < RecordFillerOffset) {
+            EXPECT_EQ(PlayGrid, play) << kept;
+            EXPECT_EQ(Log.errors.size(), 1u) << kept;
+            continue;
+        }
+        EXPECT_TRUE(Log.errors.empty()) << kept;
+        EXPECT_TRUE(std::equal(PlayGrid.cells, PlayGrid.cells + 169, record.data())) << kept;
+        EXPECT_TRUE(std::equal(GivenGrid.cells, GivenGrid.cells + 169, record.data() + 169)) << kept;
+        // The last note plane is read too: note 12 set in (7, 12), cleared in (12, 12).
+        EXPECT_TRUE(CandidateMarks(7, 12, 12)) << kept;
+        EXPECT_FALSE(CandidateMarks(12, 12, 12)) << kept;
+    }
+}
+
 TEST_F(RecordTest, RecordWithACellValueAboveTwelveIsRefused)
 {
     for (int section : {0, 169}) {

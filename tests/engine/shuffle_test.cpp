@@ -1,7 +1,10 @@
 // Shuffling: the primitives, the draw order of the passes, and what every pass keeps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
+#include <vector>
 
 #include "engine/shuffle.h"
 #include "engine/solver.h"
@@ -119,6 +122,146 @@ TEST_F(ShuffleTest, PassesDrawInTheirFixedOrder)
     head.assign(Draws.begin(), Draws.begin() + 8);
     EXPECT_EQ(head, (std::vector<int>{2, 3, 3, 2, 2, 2, 2, 2}));
     EXPECT_TRUE(std::all_of(Draws.begin() + 8, Draws.end(), [](int n) { return n == 12; }));
+}
+
+// Draws answered from a script, in order; past its end a counter answers, so that a pass asking for
+// more draws than scripted still ends.
+std::vector<int> Script;
+size_t ScriptNext;
+int ScriptedDraw(int n)
+{
+    const size_t at = ScriptNext++;
+    return (at < Script.size() ? Script[at] : int(at)) % n;
+}
+
+// Where every row and column of the board came from, moved by hand as the passes document their steps.
+struct Moves {
+    int row[13], column[13];
+    Moves()
+    {
+        for (int k = 0; k <= 12; ++k)
+            row[k] = column[k] = k;
+    }
+    void rows(int a, int b) { std::swap(row[a], row[b]); }
+    void columns(int a, int b) { std::swap(column[a], column[b]); }
+    void stacks(int p, int q)
+    {
+        for (int t = 1; t <= 4; ++t)
+            columns(4 * (p - 1) + t, 4 * (q - 1) + t);
+    }
+    void bands(int p, int q)
+    {
+        for (int t = 1; t <= 3; ++t)
+            rows(3 * (p - 1) + t, 3 * (q - 1) + t);
+    }
+    void flipRows() { std::reverse(row + 1, row + 13); }
+    void flipColumns() { std::reverse(column + 1, column + 13); }
+};
+
+TEST_F(ShuffleTest, ScriptedPassGivesTheBoardWorkedOutByHand)
+{
+    // The relabelling 1..12 -> 6 11 4 9 2 7 12 5 10 3 8 1. Drawn as value - 1, with 11 and 6 drawn
+    // again before the 9, which must be passed over as used.
+    const int relabel[13] = {0, 6, 11, 4, 9, 2, 7, 12, 5, 10, 3, 8, 1};
+    const std::vector<int> relabelDraws = {5, 10, 3, 10, 5, 8, 1, 6, 11, 4, 9, 2, 7, 0};
+    const struct {
+        bool symmetric;
+        std::vector<int> draws; // up to the relabelling
+        void (*expected)(Moves&);
+    } cases[] = {
+        // Rows 2-3, columns k = 3 + 4 * 1 = 7 and 8, stacks q = 1 and p = 3, bands q = 4 and p = 2, both
+        // flips.
+        {false,
+         {1, 2, 1, 0, 2, 3, 1, 0, 0},
+         [](Moves& m) {
+             m.rows(2, 3);
+             m.columns(7, 8);
+             m.stacks(3, 1);
+             m.bands(2, 4);
+             m.flipRows();
+             m.flipColumns();
+         }},
+        // Rows 1-2, columns k = 1 + 4 * 2 = 9 and 10, stacks q = 2 and p = 1, bands q = 1 and p = 3, only
+        // the column flip: tells the two coins apart.
+        {false,
+         {0, 0, 2, 1, 0, 0, 2, 1, 0},
+         [](Moves& m) {
+             m.rows(1, 2);
+             m.columns(9, 10);
+             m.stacks(1, 2);
+             m.bands(3, 1);
+             m.flipColumns();
+         }},
+        // Rows 2-3 and 11-10, columns 7-8 and 6-5, then every coin step in its order.
+        {true,
+         {1, 2, 1, 0, 0, 0, 0, 0},
+         [](Moves& m) {
+             m.rows(2, 3);
+             m.rows(11, 10);
+             m.columns(7, 8);
+             m.columns(6, 5);
+             m.stacks(1, 3);
+             m.bands(2, 3);
+             m.bands(1, 2);
+             m.bands(3, 4);
+             m.flipRows();
+             m.flipColumns();
+         }},
+        // The coins of the last two cases tell apart any two coin steps that commute.
+        // Rows 1-2 and 12-11, columns 9-10 and 4-3, the stack swap and both band swaps.
+        {true,
+         {0, 0, 2, 0, 0, 0, 1, 1},
+         [](Moves& m) {
+             m.rows(1, 2);
+             m.rows(12, 11);
+             m.columns(9, 10);
+             m.columns(4, 3);
+             m.stacks(1, 3);
+             m.bands(2, 3);
+             m.bands(1, 2);
+             m.bands(3, 4);
+         }},
+        // Rows 2-3 and 11-10, columns 1-2 and 12-11, the stack swap and the row flip.
+        {true,
+         {1, 0, 0, 0, 1, 1, 0, 1},
+         [](Moves& m) {
+             m.rows(2, 3);
+             m.rows(11, 10);
+             m.columns(1, 2);
+             m.columns(12, 11);
+             m.stacks(1, 3);
+             m.flipRows();
+         }},
+    };
+    SetRandomSource(ScriptedDraw);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        // Every cell tells where it started: (c + 2r, 3c + r) mod 13 differs for any two cells.
+        for (int r = 1; r <= 12; ++r) {
+            for (int c = 1; c <= 12; ++c) {
+                PlayGrid(c, r) = static_cast<uint8_t>((c + 2 * r) % 13);
+                GivenGrid(c, r) = static_cast<uint8_t>((3 * c + r) % 13);
+            }
+        }
+        Script = cases[i].draws;
+        Script.insert(Script.end(), relabelDraws.begin(), relabelDraws.end());
+        ScriptNext = 0;
+        cases[i].symmetric ? SymmetricShufflePass() : ShufflePass();
+        EXPECT_EQ(ScriptNext, Script.size()) << "case " << i;
+
+        Moves m;
+        cases[i].expected(m);
+        ByteGrid play, given;
+        for (int r = 1; r <= 12; ++r) {
+            for (int c = 1; c <= 12; ++c) {
+                const int c0 = m.column[c];
+                const int r0 = m.row[r];
+                play(c, r) = static_cast<uint8_t>(relabel[(c0 + 2 * r0) % 13]);
+                given(c, r) = static_cast<uint8_t>(relabel[(3 * c0 + r0) % 13]);
+            }
+        }
+        EXPECT_EQ(PlayGrid, play) << "case " << i;
+        EXPECT_EQ(GivenGrid, given) << "case " << i;
+    }
 }
 
 TEST_F(ShuffleTest, NumberOfPassesIsFiftyPlusTheFirstDraw)

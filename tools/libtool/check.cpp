@@ -1,6 +1,7 @@
 // Checking a puzzle library: for each of records 0..3 the clues, their symmetry, one solution
 // (proved by the independent counter), the game's solver before and after many shuffles, and the
-// grade against the difficulty the file name names. One line per record.
+// grade against the difficulty the file name names. One line per record, and one for the file when
+// its length is not a whole number of records.
 #include "libtool.h"
 
 #include "solution_counter.h"
@@ -49,14 +50,16 @@ std::string Join(const std::vector<std::string>& parts)
 
 } // namespace
 
-int CheckLibrary(const std::string& file, int shufflesPerForm)
+int CheckLibrary(const std::string& file, int shufflesPerForm, int64_t countBudget)
 {
     const int64_t length = FileLength(file);
     if (length < 0)
         Fail("Datei \"" + file + "\" nicht gefunden");
-    if (length < int64_t(LibraryRecords) * RecordBytes)
+    // The last record's filler is never read, so it may be cut short.
+    const int64_t needed = int64_t(LibraryRecords - 1) * RecordBytes + RecordFillerOffset;
+    if (length < needed)
         Fail("Datei \"" + file + "\" ist zu kurz für eine Bibliothek: " + std::to_string(length) +
-             " Bytes, nötig sind " + std::to_string(LibraryRecords * RecordBytes));
+             " Bytes, nötig sind " + std::to_string(needed));
     // Every record must load before anything is judged.
     for (int index = 0; index < LibraryRecords; ++index)
         LoadRecordOrFail(file, index);
@@ -81,8 +84,10 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
             faults.push_back("Vorgaben nicht punktsymmetrisch");
 
         ByteGrid solution;
-        const int solutions = CountSolutions(clues, 2, &solution);
-        if (solutions == 0)
+        const int solutions = CountSolutions(clues, 2, &solution, countBudget);
+        if (solutions == Undecided)
+            faults.push_back("Lösungszahl nicht entschieden");
+        else if (solutions == 0)
             faults.push_back("keine Lösung");
         else if (solutions > 1)
             faults.push_back("mehr als eine Lösung");
@@ -115,6 +120,11 @@ int CheckLibrary(const std::string& file, int shufflesPerForm)
         allPassed = allPassed && faults.empty();
         std::printf("Satz %d: %d Vorgaben, Stufe %s, %s\n", index, clueCount, GradeName(grade),
                     faults.empty() ? "in Ordnung" : ("Fehler: " + Join(faults)).c_str());
+    }
+    if (length % RecordBytes != 0) {
+        allPassed = false;
+        std::printf("Datei: %lld Bytes, Fehler: Länge kein Vielfaches von %d Bytes\n", (long long)length,
+                    RecordBytes);
     }
     return allPassed ? ExitOk : ExitFaults;
 }

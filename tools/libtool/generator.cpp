@@ -52,7 +52,8 @@ void RandomPairOrder(int (&pairs)[PairCount])
         std::swap(pairs[i], pairs[Random(i + 1)]);
 }
 
-// What a puzzle must keep while clues go: one solution, and the solver strength its grade needs.
+// What a puzzle must keep while clues go: one solution (proved within the counter's budget), and the
+// solver strength its grade needs.
 bool StaysWithinReach(Grade grade, const ByteGrid& puzzle)
 {
     if (CountSolutions(puzzle, 2) != 1)

@@ -18,8 +18,13 @@ constexpr int LibraryRecords = 4; // a library holds four puzzles, records 0..3
 [[noreturn]] void Fail(const std::string& message);
 
 // record_file.cpp: loads record index of file through the game's LoadBoardRecord after making sure
-// the file is there and long enough; a record holding values above 12 ends the program (ExitError).
+// the file is there and holds the record's board bytes (the filler may be cut short); a record
+// holding values above 12 ends the program (ExitError).
 void LoadRecordOrFail(const std::string& file, int index);
+// Saves the board as record 0 of file, a slot file of four records: the other three are the file's
+// own when it holds them, else blank. The file is replaced whole or not at all; a failure ends the
+// program (ExitError).
+void SaveRecord0OrFail(const std::string& file);
 // Length of the file in bytes, -1 when it is missing or unreadable.
 int64_t FileLength(const std::string& file);
 
@@ -66,5 +71,6 @@ void ClueRange(Grade grade, int& lowest, int& highest);
 // generator.cpp: a library of four puzzles of the grade, written to file as records 0..3.
 void GenerateLibrary(Grade grade, const std::string& file, bool verbose);
 
-// check.cpp: checks records 0..3; returns ExitOk or ExitFaults (ExitError through Fail).
-int CheckLibrary(const std::string& file, int shufflesPerForm);
+// check.cpp: checks records 0..3; returns ExitOk or ExitFaults (ExitError through Fail). A record
+// whose solutions the counter cannot settle within countBudget nodes is a fault of its own.
+int CheckLibrary(const std::string& file, int shufflesPerForm, int64_t countBudget);

@@ -3,14 +3,19 @@
 //   show FILE N                     record N as the game loads it: PlayGrid, blank line, GivenGrid
 //   solve FILE N                    the solution ComputeSolution finds, then solvable/unsolvable
 //   shuffle FILE N OUT [--no-symmetry] [--seed S]
-//                                   ShuffleBoard on record N, saved as record 0 of OUT
+//                                   ShuffleBoard on record N, saved as record 0 of OUT (OUT is
+//                                   replaced whole, its records 1..3 kept; OUT may be FILE)
 //   generate --difficulty leicht|mittel|schwer|extrem --seed S -o FILE [--verbose]
 //                                   a library of four puzzles, the same for the same seed;
 //                                   --verbose reports the attempts on standard error
-//   check FILE                      the quality of records 0..3 of a library
+//   check FILE [--budget N]         the quality of records 0..3 of a library; a record whose
+//                                   solutions are not counted within N search nodes (default
+//                                   50 million, some seconds) is reported as undecided
 //
 // Unusable input ends with one line on standard error and exit code 2.
 #include "libtool.h"
+
+#include "solution_counter.h"
 
 #include "engine/board_record.h"
 #include "engine/shuffle.h"
@@ -26,10 +31,10 @@
 
 namespace {
 
-const char* const Usage =
-    "Aufruf: kastenzahl-libtool show DATEI N | solve DATEI N | "
-    "shuffle DATEI N ZIEL [--no-symmetry] [--seed S] | "
-    "generate --difficulty leicht|mittel|schwer|extrem --seed S -o DATEI [--verbose] | check DATEI";
+const char* const Usage = "Aufruf: kastenzahl-libtool show DATEI N | solve DATEI N | "
+                          "shuffle DATEI N ZIEL [--no-symmetry] [--seed S] | "
+                          "generate --difficulty leicht|mittel|schwer|extrem --seed S -o DATEI [--verbose] | "
+                          "check DATEI [--budget N]";
 
 uint64_t ParseNumber(const std::string& text, uint64_t highest, const char* what)
 {
@@ -113,10 +118,7 @@ int Shuffle(const std::vector<std::string>& args)
     LoadRecordOrFail(args[1], index);
     KeepSymmetry = symmetry;
     ShuffleBoard();
-    LibraryFileName = args[3];
-    SaveBoardRecord(0);
-    if (FileLength(args[3]) != SlotFileBytes)
-        Fail("\"" + args[3] + "\" konnte nicht geschrieben werden");
+    SaveRecord0OrFail(args[3]);
     return ExitOk;
 }
 
@@ -153,8 +155,12 @@ int Generate(const std::vector<std::string>& args)
 
 int Check(const std::vector<std::string>& args)
 {
-    ExpectArguments(args, 2);
-    return CheckLibrary(args[1], 1000);
+    int64_t budget = CountBudget;
+    if (args.size() == 4 && args[2] == "--budget")
+        budget = int64_t(ParseNumber(args[3], INT64_MAX, "Budget"));
+    else
+        ExpectArguments(args, 2);
+    return CheckLibrary(args[1], 1000, budget);
 }
 
 } // namespace
