@@ -11,6 +11,7 @@ namespace {
 
 double (*TimeSource)() = nullptr;
 int (*RandomSource)(int) = nullptr;
+void (*Sleeper)(int) = nullptr;
 
 std::mt19937_64& Generator()
 {
@@ -73,10 +74,19 @@ void SeedRandom(uint64_t seed)
 
 void SleepMilliseconds(int milliseconds)
 {
+    if (Sleeper != nullptr) {
+        Sleeper(milliseconds);
+        return;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 void SetRandomSource(int (*source)(int n))
 {
     RandomSource = source;
+}
+
+void SetSleepFunction(void (*sleeper)(int milliseconds))
+{
+    Sleeper = sleeper;
 }

@@ -18,5 +18,8 @@ int Random(int n);
 void SeedRandom(uint64_t seed);
 
 void SleepMilliseconds(int milliseconds);
+// Replaces the sleep by a function of the milliseconds (nullptr restores it); for benchmarks and tests
+// that must not wait.
+void SetSleepFunction(void (*sleeper)(int milliseconds));
 // Replaces the generator by a function of n (nullptr restores it); for tests that script draws.
 void SetRandomSource(int (*source)(int n));
