@@ -14,6 +14,8 @@
 #include "screen/clock.h"
 #include "screen/panels.h"
 
+char RememberedLetter = 0;
+
 namespace {
 
 void SetAllCandidateMarks(bool value)
@@ -78,7 +80,6 @@ void PlayLoop()
     // When GameRunning is set (a new game), the clock worker starts here on its own thread and its id
     // goes to ClockThreadId; it comes with the clock's worker.
 
-    char rememberedLetter = 0; // 'K' after K, emptied by every O
     for (;;) {
         const WindowEvent event = WaitAndDispatchEvent();
         if (event.message == WM_KEYUP) {
@@ -96,15 +97,15 @@ void PlayLoop()
             }
             switch (key) {
             case 'K':
-                rememberedLetter = 'K';
+                RememberedLetter = 'K';
                 break;
             case 'O':
-                if (rememberedLetter == 'K') {
+                if (RememberedLetter == 'K') {
                     GameRunning = false;
                     SolveCommand();
                     UpdateClock();
                 }
-                rememberedLetter = 0;
+                RememberedLetter = 0;
                 break;
             case 'F':
                 SetAllCandidateMarks(true);

@@ -4,3 +4,6 @@
 
 // Runs until the Abbruch button or its key (A, Esc).
 void PlayLoop();
+
+// The shortcut letter remembered across keys and loops: 'K' after the key K, emptied by every O.
+extern char RememberedLetter;

@@ -113,7 +113,8 @@ void DrawEntryCell(int c, int r, int v)
     if (v != 0 && SolutionGrid(c, r) != 0) {
         if (SolutionGrid(c, r) != PlayGrid(c, r)) {
             colour = Palette[9];
-            ++ErrorCount;
+            if (ErrorCount < INT16_MAX) // every repaint counts; the count stops at its largest value
+                ++ErrorCount;
         }
         if (ErrorCount == 3) {
             GameRunning = false;
@@ -190,6 +191,10 @@ void DrawNotes()
             }
         }
     }
+    // The wipes leave white ink; the panel counts drawn next expect black on white.
+    SetTextColor(Palette[0]);
+    SetFillColor(Palette[15]);
+    SetTransparentText(false);
 }
 
 void ShowComputedCandidates()

@@ -104,6 +104,12 @@ void DrawStatusLine()
 
 void DrawCheckVerdict(bool red)
 {
+    if (!SilentSolve) {
+        // The panel's white field first: a shorter verdict or error line leaves nothing of the last.
+        SetTextColor(Palette[15]);
+        SetFillColor(Palette[15]);
+        DrawBox(850, 460, 1069, 507, true);
+    }
     SelectFont(20);
     SetTextColor(Palette[red ? 9 : 0]);
     SetFillColor(Palette[15]);

@@ -17,6 +17,7 @@
 #include "platform/window.h"
 #include "play/symbol_picker.h"
 #include "screen/palette.h"
+#include "screen_pixels.h"
 #include "temp_folder.h"
 #include "test_boards.h"
 
@@ -200,6 +201,18 @@ TEST_F(MenuTest, SolveShowsThePromptWhileItWorks)
     EXPECT_TRUE(IsConsistent());
     EXPECT_TRUE(AllPromptsWere(PromptClickCell));
     ExpectIdleAfterCommand();
+}
+
+// The counts and the difficulty line are drawn in the colours the board drawing leaves: after every
+// command that redraws the board they must still read dark on white.
+TEST_F(MenuTest, PanelNumbersStayReadableAfterBoardCommands)
+{
+    SetPatternPuzzle([](int c, int r) { return (c * 5 + r) % 3 != 0; });
+    for (int command : {24, 44, 22, 41, 40, 44, 26, 22}) {
+        Win_0_MenuEvent(command);
+        EXPECT_GT(CountsInk(), 20) << "counts after command " << command;
+        EXPECT_GT(DifficultyInk(), 40) << "difficulty line after command " << command;
+    }
 }
 
 TEST_F(MenuTest, ShuffleKeepsTheCluesAndShowsThePrompt)

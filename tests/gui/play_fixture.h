@@ -81,6 +81,7 @@ class PlayTest : public ::testing::Test {
         PickerMode = PickerKind::Entry;
         PickerChoice = 0;
         PickerOpen = false;
+        RememberedLetter = 0;
         AfterPointerMove = nullptr;
         MainWindowHandlers handlers;
         handlers.mouseMove = TestMouseMove;

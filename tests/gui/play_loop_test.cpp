@@ -194,6 +194,17 @@ TEST_F(LoopTest, KThenOSolvesEvenWithOtherKeysBetween)
     EXPECT_EQ(CheckMessage, VerdictSolved);
 }
 
+TEST_F(LoopTest, TheRememberedKOutlivesTheLoop)
+{
+    ScriptKey('K');
+    ScriptKey(VK_ESCAPE);
+    ASSERT_TRUE(RunPlayLoop());
+    ScriptKey('O');
+    ScriptKey(VK_ESCAPE);
+    ASSERT_TRUE(RunPlayLoop());
+    EXPECT_EQ(PlayGrid, solved);
+}
+
 TEST_F(LoopTest, OWithoutKDoesNothingAndOEmptiesTheMemory)
 {
     ScriptKey('O');

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/solver.h"
 #include "play_fixture.h"
 #include "screen/fonts.h"
 #include "screen_pixels.h"
@@ -135,6 +136,49 @@ TEST_F(PickerTest, RightClickClearsAnEntryAtOnceAndOpensTheNotePickerOnAnEmptyCe
     ASSERT_EQ(promptsWhileOpen.size(), 1u);
     EXPECT_EQ(promptsWhileOpen[0], "Bitte Kandidaten notieren!");
     EXPECT_EQ(StatusText, "Bitte ein Feld anklicken! ");
+}
+
+TEST_F(PickerTest, RightPressOnTheEntryPickerOfAFilledCellClearsIt)
+{
+    PlayGrid(EmptyC, EmptyR) = 7;
+    ScriptLeftClick(CellCentreX(EmptyC), CellCentreY(EmptyR));
+    ScriptRightPress();
+    ScriptKey(VK_ESCAPE);
+    ASSERT_TRUE(RunPlayLoop());
+    EXPECT_EQ(PlayGrid(EmptyC, EmptyR), 0);
+    EXPECT_EQ(CountInCell(EmptyC, EmptyR, Palette[4]) + CountInCell(EmptyC, EmptyR, Palette[9]), 0);
+}
+
+// With all candidates shown, an entry and a right-click clear each recompute them, end the timed
+// game, and leave the panel counts readable.
+TEST_F(PickerTest, ShownCandidatesFollowEntriesAndClearsAndEndTheTimedGame)
+{
+    ShowCandidates = true;
+    GameRunning = true;
+    const int v = PatternValue(EmptyC, EmptyR);
+    FillCandidateMarks();
+    ASSERT_TRUE(CandidateMarks(EmptyC, EmptyR, v));
+    ScriptEntry(EmptyC, EmptyR, v);
+    ScriptMouseMove(900, 100);
+    ScriptRightClick(CellCentreX(EmptyC), CellCentreY(EmptyR));
+    ScriptMouseMove(900, 110);
+    ScriptKey(VK_ESCAPE);
+    std::vector<bool> candidateInCell, running;
+    std::vector<int> countsInk;
+    AfterPointerMove = [&] {
+        if (MouseX != 900)
+            return;
+        candidateInCell.push_back(CandidateMarks(EmptyC, EmptyR, v));
+        running.push_back(GameRunning);
+        countsInk.push_back(CountsInk());
+    };
+    ASSERT_TRUE(RunPlayLoop());
+    ASSERT_EQ(candidateInCell.size(), 2u);
+    EXPECT_FALSE(candidateInCell[0]); // a filled cell has no candidates
+    EXPECT_TRUE(candidateInCell[1]);  // empty again after the clear
+    EXPECT_FALSE(running[0]);
+    EXPECT_GT(countsInk[0], 20);
+    EXPECT_GT(countsInk[1], 20);
 }
 
 TEST_F(PickerTest, NoteModeTogglesOneNoteAndTheRightButtonClearsAllTwelve)

@@ -192,6 +192,16 @@ TEST_F(ScreenBoardTest, ThirdWrongPaintEndsTheTimedGame)
     EXPECT_GT(CountInCell(1, 1, Palette[9]), 40);
 }
 
+TEST_F(ScreenBoardTest, ErrorCountStopsAtItsLargestValue)
+{
+    SolutionGrid(1, 1) = 2;
+    PlayGrid(1, 1) = 3;
+    ErrorCount = INT16_MAX - 1;
+    for (int n = 0; n < 3; ++n)
+        DrawEntryCell(1, 1, 3);
+    EXPECT_EQ(ErrorCount, INT16_MAX);
+}
+
 TEST_F(ScreenBoardTest, CorrectBoardRedrawnLeavesErrorCountAlone)
 {
     for (int c = 1; c <= 12; ++c)

@@ -136,6 +136,15 @@ TEST_F(ScreenPanelsTest, VerdictAndErrorLine)
     DrawCheckVerdict(false);
     const int zero = CountInk(914 + 8 * 8, 496, 914 + 8 * 9 - 1, 509, Palette[0], 96);
     EXPECT_NE(before, zero);
+    // A shorter error line and a later black verdict leave nothing of the longer, red ones.
+    ErrorCount = 10;
+    CheckMessage = VerdictWrong;
+    DrawCheckVerdict(true);
+    ErrorCount = 0;
+    CheckMessage = VerdictSolved;
+    DrawCheckVerdict(false);
+    EXPECT_EQ(CountInk(850, 460, 1069, 507, Palette[9]), 0);
+    EXPECT_EQ(CountInk(914 + 8 * 11, 496, 1069, 507, Palette[0], 96), 0); // "Fehler: 0/3" ends there
     // Nothing is drawn while the solver checks silently.
     FillClient(Palette[12]);
     SilentSolve = true;

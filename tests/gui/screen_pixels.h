@@ -5,6 +5,7 @@
 
 #include "app/game_state.h"
 #include "platform/draw.h"
+#include "screen/palette.h"
 
 // Pixels of exactly this colour in the rectangle (corners inclusive).
 inline int CountPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
@@ -55,4 +56,16 @@ inline int CountInCell(int c, int r, uint32_t rgb)
 {
     const CellRect k = CellInterior(c, r);
     return CountInk(k.x1, k.y1, k.x2, k.y2, rgb);
+}
+
+// Dark ink (black or the entries' dark blue) in the panel texts the board drawing leaves its colours
+// to: the "Anzahl" counts, the given count and the difficulty name. White on white shows none.
+inline int CountsInk()
+{
+    return CountInk(837, 384, 1130, 395, Palette[0], 96) + CountInk(837, 384, 1130, 395, Palette[4], 96);
+}
+inline int DifficultyInk()
+{
+    return CountInk(1031, 572, 1048, 583, Palette[0], 96) + CountInk(907, 585, 1060, 609, Palette[0], 96) +
+           CountInk(1031, 572, 1048, 583, Palette[4], 96) + CountInk(907, 585, 1060, 609, Palette[4], 96);
 }
