@@ -28,7 +28,7 @@ QPainter& Painter()
     if (!painter->isActive()) {
         painter->begin(&qtplatform::ClientImage());
         painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setRenderHint(QPainter::TextAntialiasing, true);
+        painter->setRenderHint(QPainter::TextAntialiasing, false);
     }
     return *painter;
 }

@@ -56,7 +56,7 @@ QFont BaseFont(const QString& family, QFont::Weight weight, int pixelSize)
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
-    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setStyleStrategy(QFont::NoAntialias); // two colours only: text drawn again looks the same
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;

@@ -10,7 +10,7 @@ void SelectFont(int16_t n)
 {
     switch (n) {
     case 4:
-        UseFont("Arial", 18, 10, 400); // candidate notes
+        UseFont("Arial", 18, 9, 400); // candidate notes: 9 wide, so "11" and "12" stay inside their wipe
         break;
     case 5:
         UseFont("ARIAL", 30, 10, 400); // symbol picker

@@ -19,6 +19,7 @@
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
+#include "screen_pixels.h"
 
 // Called after every pointer move has reached Win_0_MouseMove, while the game's loops run.
 inline std::function<void()> AfterPointerMove;
@@ -61,16 +62,6 @@ inline void ScriptEntry(int c, int r, int k)
 {
     ScriptLeftClick(CellCentreX(c), CellCentreY(r));
     ScriptLeftClick(SquareCentreX(c, k), SquareCentreY(r, k));
-}
-
-// The client pixels of a rectangle, corners inclusive.
-inline std::vector<uint32_t> PixelsOf(int x1, int y1, int x2, int y2)
-{
-    std::vector<uint32_t> pixels;
-    for (int y = y1; y <= y2; ++y)
-        for (int x = x1; x <= x2; ++x)
-            pixels.push_back(ClientPixel(x, y));
-    return pixels;
 }
 
 class PlayTest : public ::testing::Test {

@@ -1,12 +1,15 @@
 // The board on the client image: frames, grid, cell painting, the error rule and the notes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/game_state.h"
 #include "engine/board_view.h"
 #include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/button_bar.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
@@ -278,4 +281,49 @@ TEST_F(ScreenBoardTest, HooksAreInstalled)
     EXPECT_NE(BoardView.drawCheckVerdict, nullptr);
     EXPECT_NE(BoardView.warn, nullptr);
     EXPECT_NE(BoardView.reportError, nullptr);
+}
+
+// Text drawn again over itself must not thicken: the whole screen, drawn twice with givens, entries,
+// a wrong entry, notes and the button bar, gives the same pixels.
+TEST_F(ScreenBoardTest, RedrawingTheScreenGivesTheSamePixels)
+{
+    SetPatternPuzzle([](int c, int r) { return (c + r) % 3 == 0; });
+    for (int r = 1; r <= 12; ++r)
+        for (int c = 1; c <= 12; ++c) {
+            SolutionGrid(c, r) = static_cast<uint8_t>(PatternValue(c, r));
+            if (GivenGrid(c, r) == 0 && (c * r) % 4 == 1)
+                PlayGrid(c, r) = SolutionGrid(c, r);
+            else if (GivenGrid(c, r) == 0)
+                for (int k = 1; k <= 12; k += 3)
+                    CandidateMarks(c, r, k) = true;
+        }
+    PlayGrid(2, 1) = SolutionGrid(2, 1) % 12 + 1; // wrong: red
+    for (bool digits : {true, false}) {
+        ShowDigits = digits;
+        DrawScreen();
+        RedrawBoard();
+        DrawButtonBar();
+        const std::vector<uint32_t> first = PixelsOf(0, 0, 1155, 873);
+        DrawScreen();
+        RedrawBoard();
+        DrawButtonBar();
+        EXPECT_TRUE(PixelsOf(0, 0, 1155, 873) == first) << "digits " << digits;
+    }
+}
+
+// A note's glyph stays inside the place its wipe clears, so clearing every note leaves a white cell.
+TEST_F(ScreenBoardTest, ClearedNotesLeaveNoRemnant)
+{
+    for (bool digits : {true, false}) {
+        ShowDigits = digits;
+        for (int k = 1; k <= 12; ++k)
+            CandidateMarks(5, 5, k) = true;
+        DrawNotes();
+        ASSERT_GT(CountInCell(5, 5, Palette[0]), 50);
+        CandidateMarks = {};
+        DrawNotes();
+        const CellRect cell = CellInterior(5, 5);
+        EXPECT_EQ(CountOtherPixels(cell.x1, cell.y1, cell.x2, cell.y2, Palette[15]), 0)
+            << "digits " << digits;
+    }
 }

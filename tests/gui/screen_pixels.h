@@ -2,10 +2,21 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "app/game_state.h"
 #include "platform/draw.h"
 #include "screen/palette.h"
+
+// The client pixels of a rectangle, corners inclusive.
+inline std::vector<uint32_t> PixelsOf(int x1, int y1, int x2, int y2)
+{
+    std::vector<uint32_t> pixels;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            pixels.push_back(ClientPixel(x, y));
+    return pixels;
+}
 
 // Pixels of exactly this colour in the rectangle (corners inclusive).
 inline int CountPixels(int x1, int y1, int x2, int y2, uint32_t rgb)
