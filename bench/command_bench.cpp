@@ -16,12 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/exit.h"
 #include "app/menu.h"
 #include "app/startup.h"
 #include "engine/board_check.h"
 #include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
 #include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
 #include "platform/script.h"
 #include "platform/system.h"
@@ -30,6 +33,7 @@
 #include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/board_check.h"
+#include "engine/engine_state.h"
 #include "engine/puzzle_search.h"
 #include "engine/shuffle.h"
 #include "engine/solver.h"
@@ -22,13 +23,13 @@ struct Boards {
 const Boards& TheBoards()
 {
     static const Boards boards = [] {
-        ResetGameState();
+        ResetEngineState();
         Boards b;
         const ByteGrid solution = SolvedGrid(7);
         b.partial = Holes(solution, 100, 7);
         b.singles = SinglesPuzzle().clues;
         b.guessing = LargerChoicePuzzle().first.clues;
-        ResetGameState();
+        ResetEngineState();
         return b;
     }();
     return boards;
@@ -36,7 +37,7 @@ const Boards& TheBoards()
 
 void SetBoard(const ByteGrid& clues)
 {
-    ResetGameState();
+    ResetEngineState();
     SetPuzzle(clues);
 }
 

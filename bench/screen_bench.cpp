@@ -4,7 +4,12 @@
 
 #include <cstdlib>
 
-#include "app/game_state.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/engine_state.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "screen/board_drawing.h"
@@ -25,8 +30,7 @@ void OpenScreen()
     InitPlatform(argc, argv);
     OpenMainWindow("Kastenzahl V6.0 by Tarvo", 0, 0, 1156, 903);
     SetClientSize(ClientImageWidth, ClientImageHeight);
-    ResetGameState();
-    DifficultyName[0] = " Leicht ";
+    ResetEngineState();
     FillPalette();
     FillClient(Palette[12]);
     InstallBoardView();
@@ -37,8 +41,7 @@ void OpenScreen()
 // Half the board given from a solved grid, a few entries, notes in the empty cells.
 void SetUpBoard()
 {
-    ResetGameState();
-    DifficultyName[0] = " Leicht ";
+    ResetEngineState();
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 12; ++r) {
             const int v = ((c - 1) + 4 * ((r - 1) % 3) + (r - 1) / 3) % 12 + 1;

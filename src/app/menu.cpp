@@ -2,65 +2,141 @@
 // it put the screen back to idle, so a timed game never outlives the command that started it.
 #include "app/menu.h"
 
-#include <algorithm>
 #include <cstdlib>
 
-#include "app/game_state.h"
+#include "app/exit.h"
 #include "app/new_game.h"
-#include "app/startup.h"
 #include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
 #include "engine/shuffle.h"
 #include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/button_bar.h"
 #include "play/play_loop.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
 
-const std::vector<std::string> MenuDefinition = {
-    "&Kastenzahl",
-    "8:&Neues Spiel",
-    "-",
-    "10:&Spielstart",
-    "25:N&eustart",
-    "-",
-    "12:Spieldruck",
-    "-",
-    "99:&Beenden",
-    "",
-    "&Optionen",
-    "20:&lade Brett",
-    "21:&sichere Brett",
-    "-",
-    "22:&Brett lösen",
-    "26:B&rett löschen",
-    "27:Brett &drucken",
-    "24:Brett &mischen",
-    "-",
-    "11:&Eigenes Brett",
-    "",
-    "Sch&wierigkeit",
-    "30:&Leicht",
-    "31:&Mittel",
-    "32:&Schwer",
-    "33:&Extrem",
-    "-",
-    "40:&Zahlen",
-    "41:&Buchstaben",
-    "-",
-    "44:Zeige &Kandidaten",
-    "-",
-    "45:Rätsel-Symmetrie",
-    "-",
-    "50:&Ruhmeshalle",
-    "",
-    "&Hilfe",
-    "60:&Anleitung",
-    "-",
-    "1:über &Kastenzahl...",
-    "",
-    "",
+namespace {
+
+void ShowSymbolsAsDigits(bool digits)
+{
+    ShowDigits = digits;
+    UpdateMenuChecks();
+    RedrawBoard();
+    DrawStatisticsPanel();
+}
+
+constexpr MenuCommand PopupCaption(const char* caption)
+{
+    return {MenuCommand::Popup, 0, caption, false, nullptr, nullptr};
+}
+constexpr MenuCommand Item(int number, const char* caption, bool prompts, void (*run)(),
+                           bool (*checked)() = nullptr)
+{
+    return {MenuCommand::Command, number, caption, prompts, run, checked};
+}
+constexpr MenuCommand Separator{MenuCommand::Separator, 0, "-", false, nullptr, nullptr};
+constexpr bool Prompts = true; // "Bitte ein Feld anklicken!" while the command works
+constexpr bool Quiet = false;
+
+std::vector<std::string> DefinitionLines(const std::vector<MenuCommand>& commands)
+{
+    std::vector<std::string> lines;
+    for (const MenuCommand& row : commands) {
+        if (row.kind == MenuCommand::Popup) {
+            if (!lines.empty())
+                lines.emplace_back(); // ends the popup before
+            lines.emplace_back(row.caption);
+        } else if (row.kind == MenuCommand::Separator) {
+            lines.emplace_back("-");
+        } else {
+            lines.push_back(std::to_string(row.number) + ":" + row.caption);
+        }
+    }
+    lines.emplace_back(); // ends the last popup
+    lines.emplace_back(); // ends the bar
+    return lines;
+}
+
+const MenuCommand* FindCommand(int32_t number)
+{
+    for (const MenuCommand& row : MenuCommands)
+        if (row.kind == MenuCommand::Command && row.number == number)
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
+// Commands whose windows do not exist yet (slot dialog, printing, hall of fame, help, information
+// window, own-board editor) do nothing until they arrive.
+const std::vector<MenuCommand> MenuCommands = {
+    PopupCaption("&Kastenzahl"),
+    Item(8, "&Neues Spiel", Prompts, StartNewGame),
+    Separator,
+    Item(10, "&Spielstart", Prompts, PlayLoop),
+    Item(25, "N&eustart", Prompts,
+         [] {
+             RestartBoard();
+             PlayLoop();
+         }),
+    Separator,
+    Item(12, "Spieldruck", Quiet, PrintNewGame),
+    Separator,
+    Item(99, "&Beenden", Quiet, ConfirmExit),
+    PopupCaption("&Optionen"),
+    Item(20, "&lade Brett", Prompts, nullptr),
+    Item(21, "&sichere Brett", Prompts, nullptr),
+    Separator,
+    Item(22, "&Brett lösen", Prompts, SolveCommand),
+    Item(26, "B&rett löschen", Quiet, ClearBoard),
+    Item(27, "Brett &drucken", Quiet, nullptr),
+    Item(24, "Brett &mischen", Prompts,
+         [] {
+             ShuffleBoard();
+             RedrawBoard();
+         }),
+    Separator,
+    Item(11, "&Eigenes Brett", Prompts, nullptr),
+    PopupCaption("Sch&wierigkeit"),
+    Item(
+        30, "&Leicht", Quiet, [] { Difficulty = 0; }, [] { return Difficulty == 0; }),
+    Item(
+        31, "&Mittel", Quiet, [] { Difficulty = 1; }, [] { return Difficulty == 1; }),
+    Item(
+        32, "&Schwer", Quiet, [] { Difficulty = 2; }, [] { return Difficulty == 2; }),
+    Item(
+        33, "&Extrem", Quiet, [] { Difficulty = 3; }, [] { return Difficulty == 3; }),
+    Separator,
+    Item(
+        40, "&Zahlen", Quiet, [] { ShowSymbolsAsDigits(true); }, [] { return ShowDigits; }),
+    Item(
+        41, "&Buchstaben", Quiet, [] { ShowSymbolsAsDigits(false); }, [] { return !ShowDigits; }),
+    Separator,
+    Item(
+        44, "Zeige &Kandidaten", Quiet,
+        [] {
+            // The player's notes are discarded in both directions.
+            ShowCandidates = !ShowCandidates;
+            CandidateMarks = {};
+            RedrawBoard();
+        },
+        [] { return ShowCandidates; }),
+    Separator,
+    Item(
+        45, "Rätsel-Symmetrie", Quiet, [] { KeepSymmetry = !KeepSymmetry; }, [] { return KeepSymmetry; }),
+    Separator,
+    Item(50, "&Ruhmeshalle", Quiet, nullptr),
+    PopupCaption("&Hilfe"),
+    Item(60, "&Anleitung", Quiet, nullptr),
+    Separator,
+    Item(1, "über &Kastenzahl...", Quiet, nullptr),
 };
+
+const std::vector<std::string> MenuDefinition = DefinitionLines(MenuCommands);
 
 int BuildMenuFromLines(const std::vector<std::string>& lines)
 {
@@ -114,83 +190,24 @@ void BuildMenuBar()
 
 void UpdateMenuChecks()
 {
-    for (int command : {30, 31, 32, 33, 40, 41, 44, 45})
-        CheckMenuItem(command, false);
-    CheckMenuItem(30 + Difficulty, true);
-    CheckMenuItem(ShowDigits ? 40 : 41, true);
-    if (ShowCandidates)
-        CheckMenuItem(44, true);
-    if (KeepSymmetry)
-        CheckMenuItem(45, true);
+    for (const MenuCommand& row : MenuCommands)
+        if (row.checked != nullptr)
+            CheckMenuItem(row.number, false);
+    for (const MenuCommand& row : MenuCommands)
+        if (row.checked != nullptr && row.checked())
+            CheckMenuItem(row.number, true);
 }
 
-// The commands' own work. Commands whose windows do not exist yet (slot dialog, printing, hall of
-// fame, help, information window, own-board editor) do nothing until they arrive.
-static void RunCommand(int32_t command)
-{
-    switch (command) {
-    case 8:
-        StartNewGame();
-        break;
-    case 10:
-        PlayLoop();
-        break;
-    case 12:
-        PrintNewGame();
-        break;
-    case 22:
-        SolveCommand();
-        break;
-    case 24:
-        ShuffleBoard();
-        RedrawBoard();
-        break;
-    case 25:
-        RestartBoard();
-        PlayLoop();
-        break;
-    case 26:
-        ClearBoard();
-        break;
-    case 30:
-    case 31:
-    case 32:
-    case 33:
-        Difficulty = static_cast<int16_t>(command - 30);
-        break;
-    case 40:
-    case 41:
-        ShowDigits = command == 40;
-        UpdateMenuChecks();
-        RedrawBoard();
-        DrawStatisticsPanel();
-        break;
-    case 44:
-        ShowCandidates = !ShowCandidates;
-        CandidateMarks = {};
-        RedrawBoard();
-        break;
-    case 45:
-        KeepSymmetry = !KeepSymmetry;
-        break;
-    case 99:
-        ConfirmExit();
-        break;
-    default:
-        break;
-    }
-}
-
-void Win_0_MenuEvent(int32_t command)
+void Win_0_MenuEvent(int32_t number)
 {
     SetMenuCommandsEnabled(false);
-    static constexpr int promptingCommands[] = {8, 10, 11, 20, 21, 22, 24, 25};
-    if (std::find(std::begin(promptingCommands), std::end(promptingCommands), command) !=
-        std::end(promptingCommands)) {
+    const MenuCommand* command = FindCommand(number);
+    if (command != nullptr && command->prompts) {
         StatusText = PromptClickCell;
         DrawHelpPanel();
     }
-    RunCommand(command);
+    if (command != nullptr && command->run != nullptr)
+        command->run();
     SetMenuCommandsEnabled(true);
     UpdateMenuChecks();
     UpdateDifficultyPanel();

@@ -1,19 +1,23 @@
-// Start-up in its fixed order, the top-level event loop, and ending the program.
+// Start-up in its fixed order and the top-level event loop.
 #include "app/startup.h"
 
 #include <cmath>
 
-#include "app/game_state.h"
+#include "app/exit.h"
 #include "app/menu.h"
+#include "engine/board_state.h"
+#include "engine/engine_state.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/button_bar.h"
+#include "play/play_loop.h"
 #include "play/symbol_picker.h"
+#include "records/hall_of_fame.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/fonts.h"
 #include "screen/palette.h"
-
-int StripImage = 0;
+#include "screen/panels.h"
 
 WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight)
 {
@@ -25,23 +29,22 @@ WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight)
     return {left, top};
 }
 
-void FillDifficultyNames()
+void ResetGameState()
 {
-    DifficultyName[0] = " Leicht ";
-    DifficultyName[1] = " Mittel ";
-    DifficultyName[2] = "Schwer ";
-    DifficultyName[3] = "Extrem ";
+    ResetEngineState();
+    HallOfFame = {};
+    StatusText = PromptChooseMenu;
+    GivenCount = 0;
+    FinalTime.clear();
+    MouseX = MouseY = 0;
+    EditingOwnBoard = false;
+    RememberedLetter = 0;
 }
 
 void InitGameState()
 {
     ResetGameState();
-    ShowDigits = true;
-    KeepSymmetry = true;
     // The hall of fame is loaded here once it exists (LoadHallOfFame).
-    FillDifficultyNames();
-    BuildMenuBar();
-    UpdateMenuChecks();
 }
 
 void StartUp()
@@ -55,6 +58,8 @@ void StartUp()
     FillPalette();
     InstallBoardView();
     InitGameState();
+    BuildMenuBar();
+    UpdateMenuChecks();
     FillClient(Palette[12]);
     if (StripImage)
         ReleaseBitmap(StripImage);
@@ -69,20 +74,4 @@ void RunEventLoop()
 {
     while (MainWindowExists())
         WaitAndDispatchEvent();
-}
-
-void ConfirmExit()
-{
-    int answer = ShowMessageBox("Spiel beenden?", "Kastenzahl", "&JA|&NEIN", BoxIcon::Question, 2);
-    if (answer != 1)
-        return;
-    CloseMainWindow();
-    ReleaseBitmap(StripImage);
-    StripImage = 0;
-    EndProgram();
-}
-
-void Win_0_Close()
-{
-    ConfirmExit();
 }

@@ -1,4 +1,4 @@
-// Start-up, the main window, the event loop and the orderly exit.
+// Start-up, the main window and the event loop.
 #pragma once
 
 struct WindowPlacement {
@@ -15,19 +15,12 @@ constexpr int OuterWindowHeight = 903;
 // the screen's top.
 WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight);
 
-// Copy of the empty strip below the board, put back after every menu command.
-extern int StripImage;
-
-// The difficulty captions, blanks exactly as the panel needs them.
-void FillDifficultyNames();
-// Creates every array and setting, fills the difficulty names and builds the menu bar.
+// Every owner's state back to its start-up value: the engine's, the hall of fame, the panels, the
+// clock, the pointer and the play loops'.
+void ResetGameState();
+// The game state as a run starts with it.
 void InitGameState();
-// Opens the window, creates the game state and draws the first screen.
+// Opens the window, creates the game state, builds the menu and draws the first screen.
 void StartUp();
 // Waits for events and dispatches them until the main window is gone.
 void RunEventLoop();
-
-// Asks "Spiel beenden?"; ends the program on "&JA", returns on "&NEIN".
-void ConfirmExit();
-// The close box: asks as ConfirmExit; when it returns, the window stays open.
-void Win_0_Close();

@@ -1,8 +1,9 @@
-// Board tests (duplicates, dead cells, completeness) and the check verdict.
+// Board tests (duplicates, dead cells, completeness), the check verdict and the candidate rule.
 #include "engine/board_check.h"
 
-#include "app/game_state.h"
-#include "engine/board_view.h"
+#include <bit>
+
+#include "engine/board_state.h"
 
 void ReadUnitMasks(UnitMasks& masks)
 {
@@ -83,9 +84,10 @@ bool IsBoardFull()
     return EverySymbolTwelveTimes();
 }
 
-void CheckBoard()
+bool JudgeBoard()
 {
     bool red = true;
+    bool warn = false;
     CheckMessage = VerdictWrong;
     if (!PuzzleUnsolvable) {
         bool wrongEntry = false;
@@ -102,9 +104,8 @@ void CheckBoard()
             if (IsConsistent() && !HasDeadCell()) {
                 red = false;
                 CheckMessage = VerdictNoErrors;
-            } else if (!SilentSolve && BoardView.warn != nullptr) {
-                // The warning is for the player; a silent solve's trial boards are not the player's.
-                BoardView.warn();
+            } else {
+                warn = true;
             }
         }
         BoardFull = EverySymbolTwelveTimes();
@@ -114,7 +115,41 @@ void CheckBoard()
     } else {
         CheckMessage = VerdictUnsolvable;
     }
-    if (!SilentSolve && BoardView.drawCheckVerdict != nullptr) {
-        BoardView.drawCheckVerdict(red);
+    Board.VerdictInRed = red;
+    return warn;
+}
+
+bool IsCandidate(int column, int row, int value)
+{
+    // The board with the cell emptied, then the cell's three units: the same answer as writing the
+    // value and testing the whole board.
+    uint8_t kept = PlayGrid(column, row);
+    PlayGrid(column, row) = 0;
+    UnitMasks masks;
+    ReadUnitMasks(masks);
+    PlayGrid(column, row) = kept;
+    return value >= 1 && value <= BoardSize && (FreeSymbols(masks, column, row) >> value & 1);
+}
+
+void FillCandidateMarks()
+{
+    CandidateMarks = {};
+    UnitMasks masks;
+    ReadUnitMasks(masks);
+    if (masks.duplicate) {
+        return;
+    }
+    for (int row = 1; row <= BoardSize; ++row) {
+        for (int column = 1; column <= BoardSize; ++column) {
+            if (PlayGrid(column, row) != 0) {
+                continue;
+            }
+            uint16_t free = FreeSymbols(masks, column, row);
+            while (free != 0) {
+                int value = std::countr_zero(free);
+                CandidateMarks(column, row, value) = true;
+                free &= uint16_t(free - 1);
+            }
+        }
     }
 }

@@ -1,4 +1,5 @@
-// The board tests the whole engine shares and the check that turns them into the shown verdict.
+// The board tests the whole engine shares, the check that turns them into a verdict, and the
+// candidate rule.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,13 @@ bool HasDeadCell();
 bool IsBoardFull();
 // Recounts SymbolCount from PlayGrid: [0] the empty cells, [v] the occurrences of v.
 void CountSymbols();
-// Sets CheckMessage and BoardFull from the board and draws the verdict unless SilentSolve.
-void CheckBoard();
+// Sets CheckMessage, its colour and BoardFull from the board. TRUE when the check warns: the board has
+// a duplicate or a dead cell but no wrong entry.
+bool JudgeBoard();
+// TRUE when writing value into cell (column, row) leaves PlayGrid free of duplicates.
+bool IsCandidate(int column, int row, int value);
+// Replaces CandidateMarks by every candidate of every empty cell.
+void FillCandidateMarks();
 
 // The symbols each row, column and box of PlayGrid holds, one bit per symbol (bit v for symbol v).
 // With these the duplicate test of a trial placement needs only the three units of its cell.

@@ -2,11 +2,11 @@
 #include "engine/board_record.h"
 
 #include <cstring>
-#include <iostream>
 #include <string>
 
-#include "app/game_state.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/timed_game.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -14,16 +14,10 @@ static_assert(RecordGivenOffset == RecordPlayOffset + GridBytes);
 static_assert(RecordNotesOffset == RecordGivenOffset + GridBytes);
 static_assert(RecordFillerOffset == RecordNotesOffset + MarkBytes);
 
-namespace {
+std::string LibraryFileName;
+SymbolPlanes<uint8_t> CandidateBytes;
 
-void Report(const std::string& message)
-{
-    if (BoardView.reportError != nullptr) {
-        BoardView.reportError(message);
-    } else {
-        std::cerr << message << '\n';
-    }
-}
+namespace {
 
 // Every cell of a grid section holds 0..12.
 bool SectionIsSound(const uint8_t* section)
@@ -47,14 +41,14 @@ void FillFiller(uint8_t* filler)
 
 } // namespace
 
-void LoadBoardRecord(int16_t index)
+std::string LoadBoardRecord(int16_t index)
 {
     GameRunning = false;
     if (!FileExists(LibraryFileName)) {
-        return;
+        return {};
     }
     if (index < 0) {
-        return;
+        return {};
     }
     const std::string failure = "Das Brett konnte nicht geladen werden.\n";
     // The record is read whole and checked before anything of it reaches the board.
@@ -62,13 +56,11 @@ void LoadBoardRecord(int16_t index)
     GameFile file;
     if (!file.openForReading(LibraryFileName) || !file.seek(int64_t(index) * RecordBytes) ||
         !file.readBlock(record, sizeof record)) {
-        Report(failure + file.error());
-        return;
+        return failure + file.error();
     }
     file.close();
     if (!SectionIsSound(record + RecordPlayOffset) || !SectionIsSound(record + RecordGivenOffset)) {
-        Report(failure + "Die Datei " + LibraryFileName + " ist beschädigt.");
-        return;
+        return failure + "Die Datei " + LibraryFileName + " ist beschädigt.";
     }
     std::memcpy(PlayGrid.cells, record + RecordPlayOffset, GridBytes);
     std::memcpy(GivenGrid.cells, record + RecordGivenOffset, GridBytes);
@@ -81,23 +73,22 @@ void LoadBoardRecord(int16_t index)
             }
         }
     }
+    return {};
 }
 
-void SaveBoardRecord(int16_t index)
+std::string SaveBoardRecord(int16_t index)
 {
     if (index < 0 || index >= SlotRecords) {
-        return;
+        return {};
     }
     const std::string failure = "Das Brett konnte nicht gespeichert werden.\n";
     GameFile file;
     if (!file.openForReadWrite(LibraryFileName)) {
-        Report(failure + file.error());
-        return;
+        return failure + file.error();
     }
     int64_t length = file.length();
     if (length < 0) {
-        Report(failure + file.error());
-        return;
+        return failure + file.error();
     }
 
     // A file of another length becomes four blank records; a good one is touched only inside the
@@ -135,8 +126,9 @@ void SaveBoardRecord(int16_t index)
     }
     written = written && file.close();
     if (!written) {
-        Report(failure + file.error());
+        return failure + file.error();
     }
+    return {};
 }
 
 void RestartBoard()
@@ -159,7 +151,5 @@ void ClearBoard()
     BackupGrid = {};
     SolutionGrid = {};
     CandidateMarks = {};
-    if (BoardView.redrawBoard != nullptr) {
-        BoardView.redrawBoard();
-    }
+    RedrawBoard();
 }

@@ -7,6 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "engine/board_state.h"
 
 constexpr int RecordBytes = 3735;
 constexpr int RecordPlayOffset = 0;
@@ -17,16 +20,22 @@ constexpr int RecordFillerBytes = RecordBytes - RecordFillerOffset; // 1200
 constexpr int SlotRecords = 4;
 constexpr int SlotFileBytes = SlotRecords * RecordBytes; // 14940
 
+// The .l12 file that the next record read or write uses.
+extern std::string LibraryFileName;
+// The byte image of CandidateMarks while a record is read or written (0x00 no note, 0xFF a note;
+// any nonzero byte read counts as a note).
+extern SymbolPlanes<uint8_t> CandidateBytes;
+
 // Reads record `index` of LibraryFileName into PlayGrid, GivenGrid and CandidateMarks. Always ends
 // a running timed game. Only the board bytes (everything before the filler) are read, so a file that
 // ends inside a record's filler still loads that record. A missing file loads nothing; a record whose
-// board bytes the file does not hold, or one with a cell value above 12, loads nothing and is
-// reported.
-void LoadBoardRecord(int16_t index);
+// board bytes the file does not hold, or one with a cell value above 12, loads nothing: the result is
+// then the German reason for the player, otherwise empty.
+std::string LoadBoardRecord(int16_t index);
 // Writes PlayGrid, GivenGrid and CandidateMarks as record `index` (0..3) of LibraryFileName. A file
 // of another length than four records is first rewritten as four blank records. A save that fails
-// is reported and changes nothing else.
-void SaveBoardRecord(int16_t index);
+// changes nothing else and gives the German reason for the player; otherwise the result is empty.
+std::string SaveBoardRecord(int16_t index);
 // Clears the notes and every cell that is not a clue.
 void RestartBoard();
 // Empties the whole board, its solution and the error count, and redraws it.

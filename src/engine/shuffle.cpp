@@ -4,11 +4,16 @@
 
 #include <utility>
 
-#include "app/game_state.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
 #include "engine/solver.h"
 #include "platform/system.h"
 
+uint8_t SymbolPermutation[GridSide];
+
 namespace {
+
+bool SymbolUnused[GridSide]; // symbols not yet taken while the permutation is drawn
 
 void SwapCells(int c1, int r1, int c2, int r2)
 {

@@ -4,6 +4,13 @@
 // they are. Rows and columns are 1..12, stacks (four columns) 1..3, bands (three rows) 1..4.
 #pragma once
 
+#include <cstdint>
+
+#include "engine/board_state.h"
+
+// The relabelling of the last RelabelSymbols: symbol v became SymbolPermutation[v] (entry 0 stays 0).
+extern uint8_t SymbolPermutation[GridSide];
+
 void SwapRows(int a, int b);
 void SwapColumns(int a, int b);
 void SwapStacks(int p, int q);

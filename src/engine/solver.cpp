@@ -9,10 +9,12 @@
 
 #include <bit>
 
-#include "app/game_state.h"
 #include "engine/board_check.h"
 #include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+
+bool Guessing = false;
 
 namespace {
 
@@ -26,8 +28,8 @@ void Place(int column, int row, int value)
     Masks.row[row] |= bit;
     Masks.column[column] |= bit;
     Masks.box[BoxOf(column, row)] |= bit;
-    if (!SilentSolve && BoardView.drawEntryCell != nullptr) {
-        BoardView.drawEntryCell(column, row, value);
+    if (!SilentSolve) {
+        DrawEntryCell(column, row, value);
     }
 }
 
@@ -99,18 +101,6 @@ void ColumnStep(int column)
     PlaceLoneSymbols<12>([column](int i) { return Cell{column, i + 1}; });
 }
 
-// The statistics refresh after a logic pass: the screen's, which ends with the check, or the recount
-// and the check alone when nothing may be drawn.
-void RefreshStatistics()
-{
-    if (!SilentSolve && BoardView.updateStatistics != nullptr) {
-        BoardView.updateStatistics();
-    } else {
-        CountSymbols();
-        CheckBoard();
-    }
-}
-
 bool Solved()
 {
     return CheckMessage == VerdictSolved;
@@ -140,12 +130,12 @@ bool RowTrial(int row, const UnitMasks& snapshot)
         }
         PlayGrid = BackupGrid;
         PlayGrid(column, row) = 0;
-        if (!SilentSolve && BoardView.drawEntryCell != nullptr) {
-            BoardView.drawEntryCell(column, row, 0);
+        if (!SilentSolve) {
+            DrawEntryCell(column, row, 0);
         }
     }
-    if (!SilentSolve && BoardView.redrawBoard != nullptr) {
-        BoardView.redrawBoard();
+    if (!SilentSolve) {
+        RedrawBoard();
     }
     return false;
 }
@@ -178,7 +168,7 @@ void LogicPass()
 void SolveBoard()
 {
     LogicPass();
-    RefreshStatistics();
+    UpdateStatistics(); // while silent it only recounts and checks
     if (!Solved() && !Guessing) {
         GuessStage();
     }
@@ -211,7 +201,7 @@ void ComputeSolution()
 {
     // Verdicts left from the previous puzzle must not hide a solved trial board nor fake one.
     PuzzleUnsolvable = false;
-    CheckMessage.clear();
+    CheckMessage = Verdict::None;
     const ByteGrid start = PlayGrid;
     SilentSolve = true;
     LogicPass();
@@ -228,39 +218,4 @@ void ComputeSolution()
     PlayGrid = start;
     SilentSolve = false;
     ErrorCount = 0;
-}
-
-bool IsCandidate(int column, int row, int value)
-{
-    // The board with the cell emptied, then the cell's three units: the same answer as writing the
-    // value and testing the whole board.
-    uint8_t kept = PlayGrid(column, row);
-    PlayGrid(column, row) = 0;
-    UnitMasks masks;
-    ReadUnitMasks(masks);
-    PlayGrid(column, row) = kept;
-    return value >= 1 && value <= BoardSize && (FreeSymbols(masks, column, row) >> value & 1);
-}
-
-void FillCandidateMarks()
-{
-    CandidateMarks = {};
-    UnitMasks masks;
-    ReadUnitMasks(masks);
-    if (masks.duplicate) {
-        return;
-    }
-    for (int row = 1; row <= BoardSize; ++row) {
-        for (int column = 1; column <= BoardSize; ++column) {
-            if (PlayGrid(column, row) != 0) {
-                continue;
-            }
-            uint16_t free = FreeSymbols(masks, column, row);
-            while (free != 0) {
-                int value = std::countr_zero(free);
-                CandidateMarks(column, row, value) = true;
-                free &= uint16_t(free - 1);
-            }
-        }
-    }
 }

@@ -6,6 +6,11 @@
 // solution of a new puzzle and the candidate notes shown to the player.
 #pragma once
 
+#include "engine/board_view.h" // SilentSolve
+
+// TRUE while GuessStage runs: a solve started inside it starts no other guessing stage.
+extern bool Guessing;
+
 // The solve command: solve the visible board; if it stays unsolved with a dead cell, clear the
 // entries and solve from the clues.
 void SolveCommand();
@@ -17,7 +22,3 @@ void ComputeSolution();
 void LogicPass();
 // Tries both values of every two-candidate cell, one level deep, each followed by SolveBoard.
 void GuessStage();
-// TRUE when writing value into cell (column, row) leaves PlayGrid free of duplicates.
-bool IsCandidate(int column, int row, int value);
-// Replaces CandidateMarks by every candidate of every empty cell.
-void FillCandidateMarks();

@@ -3,16 +3,18 @@
 // blank left in the caption for it. Hit zones close the gaps between the drawn buttons.
 #include "play/button_bar.h"
 
-#include "app/game_state.h"
 #include "engine/board_record.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/drawing_helpers.h"
 #include "screen/fonts.h"
 #include "screen/palette.h"
 #include "screen/panels.h"
+
+int StripImage = 0;
 
 const BarButton ButtonBar[ButtonCount] = {
     {"   _Laden   ", 31, 139, 'L'},   {"   _Sichern   ", 140, 264, 'S'}, {"   _Drucken   ", 265, 389, 'D'},

@@ -14,6 +14,9 @@ struct BarButton {
     char key;            // its shortcut key
 };
 
+// A copy of the empty strip below the board, taken at start-up: putting it back erases the bar.
+extern int StripImage;
+
 constexpr int ButtonCount = 6;
 constexpr int16_t ButtonTop = 778;
 extern const BarButton ButtonBar[ButtonCount];

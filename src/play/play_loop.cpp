@@ -4,8 +4,10 @@
 // when the player completes the board of a timed game and hands that to the clock.
 #include "play/play_loop.h"
 
-#include "app/game_state.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
 #include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/system.h"
 #include "platform/window.h"
 #include "play/button_bar.h"

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/game_state.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "screen/board_drawing.h"
@@ -15,6 +17,9 @@
 #include "screen/palette.h"
 #include "screen/panels.h"
 
+int32_t MouseX = 0;
+int32_t MouseY = 0;
+bool EditingOwnBoard = false;
 PickerKind PickerMode = PickerKind::Entry;
 int16_t PickerChoice = 0;
 bool PickerOpen = false;

@@ -4,6 +4,12 @@
 
 #include <cstdint>
 
+// Pointer position in client pixels, kept current by Win_0_MouseMove for every hit test.
+extern int32_t MouseX;
+extern int32_t MouseY;
+// The own-board editor runs: the picker then stores the chosen symbol but leaves drawing to it.
+extern bool EditingOwnBoard;
+
 enum class PickerKind { Entry, Note };
 
 extern PickerKind PickerMode; // set by the caller before the picker is shown

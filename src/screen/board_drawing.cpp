@@ -2,10 +2,9 @@
 // rule of play that lives in the drawing), and the candidate notes.
 #include "screen/board_drawing.h"
 
-#include "app/game_state.h"
-#include "engine/board_check.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
-#include "engine/solver.h"
+#include "engine/settings.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "screen/clock.h"
@@ -106,43 +105,26 @@ void DrawGivenCell(int c, int r, int v)
     GivenGrid(c, r) = static_cast<uint8_t>(v);
 }
 
-void DrawEntryCell(int c, int r, int v)
+void PaintEntryCell(int c, int r, int v)
 {
-    uint32_t colour = Palette[4];
-    // Compared with PlayGrid, which the caller has set to v: a repaint of a wrong entry counts again.
-    if (v != 0 && SolutionGrid(c, r) != 0) {
-        if (SolutionGrid(c, r) != PlayGrid(c, r)) {
-            colour = Palette[9];
-            if (ErrorCount < INT16_MAX) // every repaint counts; the count stops at its largest value
-                ++ErrorCount;
-        }
-        if (ErrorCount == 3) {
-            GameRunning = false;
-            UpdateClock();
-        }
-    }
-    PaintCell(c, r, v, colour);
+    PaintCell(c, r, v, IsWrongEntry(c, r, v) ? Palette[9] : Palette[4]);
     SetTextColor(Palette[0]);
     SetFillColor(Palette[15]);
 }
 
-void RedrawBoard()
+void PaintBoard()
 {
-    CellWidth = 60;
-    CellHeight = 60;
     for (int c = 1; c <= 12; ++c) {
         for (int r = 1; r <= 12; ++r) {
             if (GivenGrid(c, r) != 0)
                 DrawGivenCell(c, r, GivenGrid(c, r));
             else
-                DrawEntryCell(c, r, PlayGrid(c, r));
+                PaintEntryCell(c, r, PlayGrid(c, r));
         }
     }
-    UpdateStatistics();
-    if (ShowCandidates)
-        ShowComputedCandidates();
-    else
-        DrawNotes();
+    DrawSymbolCounts();
+    DrawCheckVerdict();
+    DrawNotes();
 }
 
 // One note k of a cell whose note grid starts at (x, y): the symbol when marked, else its place wiped.
@@ -197,33 +179,18 @@ void DrawNotes()
     SetTransparentText(false);
 }
 
-void ShowComputedCandidates()
-{
-    if (ShowCandidates) {
-        // Looking at all candidates ends a timed game without a record.
-        GameRunning = false;
-        UpdateClock();
-        FillCandidateMarks();
-    }
-    DrawNotes();
-}
-
 static void Warn()
 {
     Beep();
 }
 
-static void ReportError(const std::string& message)
-{
-    ShowMessageBox(message, "Kastenzahl", "OK", BoxIcon::Error, 1);
-}
-
 void InstallBoardView()
 {
-    BoardView.drawEntryCell = DrawEntryCell;
-    BoardView.redrawBoard = RedrawBoard;
-    BoardView.updateStatistics = UpdateStatistics;
-    BoardView.drawCheckVerdict = DrawCheckVerdict;
+    BoardView.entryChanged = PaintEntryCell;
+    BoardView.boardChanged = PaintBoard;
+    BoardView.statisticsChanged = DrawSymbolCounts;
+    BoardView.verdictChanged = DrawCheckVerdict;
+    BoardView.notesChanged = DrawNotes;
     BoardView.warn = Warn;
-    BoardView.reportError = ReportError;
+    BoardView.timedGameStopped = UpdateClock;
 }

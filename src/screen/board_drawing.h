@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/board_view.h" // RedrawBoard, DrawEntryCell, ShowComputedCandidates: rules, then drawing
+
 // Board geometry, set by DrawBoardFrame: cell (c, r) starts at
 // (BoardLeft + (c - 1) * CellWidth, BoardTop + (r - 1) * CellHeight).
 extern int16_t BoardLeft;
@@ -14,16 +16,14 @@ extern int16_t CellHeight;
 void DrawScreen();
 // Frames, title and grid of the board, then the statistics, difficulty and clock panels.
 void DrawBoardFrame();
-// All 144 cells, the statistics with the check, then the notes or the computed candidates.
-void RedrawBoard();
 // Paints cell (c, r) as a given v (0 = empty) and stores v into GivenGrid.
 void DrawGivenCell(int c, int r, int v);
-// Paints cell (c, r) as the player's entry v (0 = empty); a wrong entry is red and counted, and the
-// third error ends a timed game.
-void DrawEntryCell(int c, int r, int v);
+// Paints cell (c, r) as the player's entry v (0 = empty), red when it is wrong. Counting it is the
+// engine's DrawEntryCell.
+void PaintEntryCell(int c, int r, int v);
+// All 144 cells, the counts, the verdict and the notes as the engine left them.
+void PaintBoard();
 // The candidate notes of every empty cell from CandidateMarks.
 void DrawNotes();
-// With ShowCandidates on, replaces the notes by all candidates (ending a timed game); then DrawNotes.
-void ShowComputedCandidates();
-// Puts the screen's routines into BoardView so the engine draws through them.
+// Puts the screen's routines into BoardView, so what the engine shows is drawn.
 void InstallBoardView();

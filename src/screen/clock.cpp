@@ -2,13 +2,14 @@
 // to " 99:99:99"); the elapsed-time display, the solved-game finish and the worker come with the clock.
 #include "screen/clock.h"
 
-#include "app/game_state.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "screen/drawing_helpers.h"
 #include "screen/palette.h"
 
 int ClockLabel = 0;
+std::string FinalTime;
 
 static constexpr const char* ClockIdleText = " 99:99:99";
 

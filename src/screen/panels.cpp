@@ -3,8 +3,10 @@
 // at the call, as the board drawing leaves them.
 #include "screen/panels.h"
 
-#include "app/game_state.h"
 #include "engine/board_check.h"
+#include "engine/board_state.h"
+#include "engine/board_view.h"
+#include "engine/settings.h"
 #include "platform/draw.h"
 #include "screen/drawing_helpers.h"
 #include "screen/fonts.h"
@@ -45,9 +47,11 @@ void DrawStatisticsPanel()
     DrawStatusPanel();
 }
 
-void UpdateStatistics()
+std::string StatusText = PromptChooseMenu;
+int16_t GivenCount = 0;
+
+void DrawSymbolCounts()
 {
-    CountSymbols();
     SelectFont(8);
     for (int k = 1; k <= 12; ++k) {
         if (k == 1)
@@ -55,7 +59,6 @@ void UpdateStatistics()
         else
             DrawText(813 + 24 * k, 384, NumberText(SymbolCount[k], 3) + " ");
     }
-    CheckBoard();
 }
 
 void DrawStatusPanel()
@@ -102,22 +105,18 @@ void DrawStatusLine()
     DrawText(856, 685, StatusText);
 }
 
-void DrawCheckVerdict(bool red)
+void DrawCheckVerdict()
 {
-    if (!SilentSolve) {
-        // The panel's white field first: a shorter verdict or error line leaves nothing of the last.
-        SetTextColor(Palette[15]);
-        SetFillColor(Palette[15]);
-        DrawBox(850, 460, 1069, 507, true);
-    }
-    SelectFont(20);
-    SetTextColor(Palette[red ? 9 : 0]);
+    // The panel's white field first: a shorter verdict or error line leaves nothing of the last.
+    SetTextColor(Palette[15]);
     SetFillColor(Palette[15]);
-    if (!SilentSolve)
-        DrawText(866, 470, CheckMessage);
+    DrawBox(850, 460, 1069, 507, true);
+    SelectFont(20);
+    SetTextColor(Palette[Board.VerdictInRed ? 9 : 0]);
+    SetFillColor(Palette[15]);
+    DrawText(866, 470, VerdictText(CheckMessage));
     SelectFont(8);
     SetTextColor(Palette[0]);
     SetFillColor(Palette[15]);
-    if (!SilentSolve)
-        DrawText(914, 496, "Fehler: " + std::to_string(ErrorCount) + "/3");
+    DrawText(914, 496, "Fehler: " + std::to_string(ErrorCount) + "/3");
 }

@@ -13,10 +13,10 @@ class CheckTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ResetGameState();
+        ResetEngineState();
         InstallLoggingView();
         solution = SolvedGrid(11);
-        ResetGameState();
+        ResetEngineState();
     }
     void TearDown() override { RemoveView(); }
 

@@ -8,10 +8,15 @@
 #include <random>
 #include <vector>
 
-#include "app/game_state.h"
 #include "engine/board_check.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/engine_state.h"
+#include "engine/settings.h"
 #include "engine/shuffle.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/system.h"
 
 namespace testboards {
@@ -163,7 +168,7 @@ class SolutionCounter {
     int found_ = 0;
 };
 
-// Everything the engine draws, as a log: placements with the guessing flag, and call counts.
+// Everything the engine shows, as a log: placements with the guessing flag, and call counts.
 struct DrawLog {
     struct Entry {
         int column;
@@ -177,38 +182,22 @@ struct DrawLog {
     int verdicts = 0;
     int warnings = 0;
     bool lastRed = false;
-    std::vector<std::string> errors;
 };
 
 inline DrawLog Log;
 
-// Hooks that log and otherwise act as the screen does: an entry that differs from a known
-// solution value counts as an error and the third ends the timed game; the statistics refresh
-// recounts and runs the check.
+// Handlers that log what the engine shows.
 inline void InstallLoggingView()
 {
     Log = DrawLog{};
-    BoardView.drawEntryCell = [](int c, int r, int v) {
-        Log.entries.push_back({c, r, v, Guessing});
-        if (v != 0 && SolutionGrid(c, r) != 0 && SolutionGrid(c, r) != PlayGrid(c, r)) {
-            ++ErrorCount;
-            if (ErrorCount == 3) {
-                GameRunning = false;
-            }
-        }
-    };
-    BoardView.redrawBoard = [] { ++Log.redraws; };
-    BoardView.updateStatistics = [] {
-        ++Log.statistics;
-        CountSymbols();
-        CheckBoard();
-    };
-    BoardView.drawCheckVerdict = [](bool red) {
+    BoardView.entryChanged = [](int c, int r, int v) { Log.entries.push_back({c, r, v, Guessing}); };
+    BoardView.boardChanged = [] { ++Log.redraws; };
+    BoardView.statisticsChanged = [] { ++Log.statistics; };
+    BoardView.verdictChanged = [] {
         ++Log.verdicts;
-        Log.lastRed = red;
+        Log.lastRed = Board.VerdictInRed;
     };
     BoardView.warn = [] { ++Log.warnings; };
-    BoardView.reportError = [](const std::string& message) { Log.errors.push_back(message); };
 }
 
 inline void RemoveView()

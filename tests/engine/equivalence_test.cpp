@@ -3,6 +3,7 @@
 // and nearly empty boards.
 #include <gtest/gtest.h>
 
+#include "engine/board_check.h"
 #include "engine/solver.h"
 #include "engine_boards.h"
 #include "reference/literal_engine.h"
@@ -19,7 +20,7 @@ void RandomBoard(Kind kind, uint64_t seed)
     std::mt19937_64 rng(seed * 977 + 13);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const ByteGrid solution = SolvedGrid(seed);
-    ResetGameState();
+    ResetEngineState();
     switch (kind) {
     case Kind::Partial:
         SetPuzzle(Holes(solution, pick(10, 115), seed));
@@ -75,7 +76,7 @@ struct Outcome {
     ByteGrid solution;
     ByteGrid backup;
     bool unsolvable;
-    std::string message;
+    Verdict message;
     bool full;
     int16_t errors;
     bool operator==(const Outcome&) const = default;
@@ -143,7 +144,7 @@ TEST_P(EquivalenceTest, ComputeSolution)
         const uint8_t* counts = SymbolCount;
         std::vector<uint8_t> expectedCounts(counts, counts + 13);
 
-        ResetGameState();
+        ResetEngineState();
         PlayGrid = board;
         GivenGrid = given;
         SolutionGrid = PatternGrid();
@@ -166,7 +167,7 @@ TEST_P(EquivalenceTest, VisibleSolveDrawsTheSame)
         const Outcome expected = Snapshot();
         const DrawLog expectedLog = Log;
 
-        ResetGameState();
+        ResetEngineState();
         PlayGrid = board;
         GivenGrid = given;
         InstallLoggingView();

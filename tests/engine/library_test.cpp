@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "../../tools/libtool/solution_counter.h"
-#include "app/game_state.h"
 #include "engine/board_check.h"
 #include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/engine_state.h"
+#include "engine/settings.h"
 #include "engine/solver.h"
+#include "engine/timed_game.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,7 +107,7 @@ class LibraryTool : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ResetGameState();
+        ResetEngineState();
         tool = ToolPath();
         data = DataFolder();
         ASSERT_TRUE(fs::is_regular_file(tool)) << tool;
@@ -117,7 +120,7 @@ class LibraryTool : public ::testing::Test {
     void TearDown() override
     {
         fs::remove_all(folder);
-        ResetGameState();
+        ResetEngineState();
     }
 
     // Runs the tool once per argument line, all at the same time; results in the same order.
@@ -645,7 +648,7 @@ int CountByHand(ByteGrid& grid, int cell, int limit)
 
 TEST(SolutionCounter, AgreesWithPlainBacktrackingOnRandomBoards)
 {
-    ResetGameState();
+    ResetEngineState();
     LibraryFileName = DataFolder() + "/schwer.l12";
     LoadBoardRecord(0);
     ByteGrid full;
@@ -682,12 +685,12 @@ TEST(SolutionCounter, AgreesWithPlainBacktrackingOnRandomBoards)
         multiple += expected > 1;
     }
     EXPECT_GT(multiple, 5); // the boards did test counting beyond one
-    ResetGameState();
+    ResetEngineState();
 }
 
 TEST(SolutionCounter, GivesUpWhenItsBudgetRunsOut)
 {
-    ResetGameState();
+    ResetEngineState();
     LibraryFileName = DataFolder() + "/schwer.l12";
     LoadBoardRecord(0);
     const ByteGrid puzzle = GivenGrid;
@@ -716,7 +719,7 @@ TEST(SolutionCounter, GivesUpWhenItsBudgetRunsOut)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CountSolutions(c.board, 2, nullptr, c.budget), c.expected) << c.name;
-    ResetGameState();
+    ResetEngineState();
 }
 
 TEST(SolutionCounter, FindsTheSolutionAndRefusesBadBoards)
@@ -737,7 +740,7 @@ TEST(SolutionCounter, FindsTheSolutionAndRefusesBadBoards)
     ByteGrid tooLarge;
     tooLarge(7, 7) = 13;
     EXPECT_EQ(CountSolutions(tooLarge, 2), 0);
-    ResetGameState();
+    ResetEngineState();
 }
 
 } // namespace

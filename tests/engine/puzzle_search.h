@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "engine/board_check.h"
 #include "engine/solver.h"
 #include "engine_boards.h"
 

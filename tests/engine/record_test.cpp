@@ -17,6 +17,19 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+// What the player would be told, kept for the tests to look at.
+std::vector<std::string> Reported;
+void Load(int16_t index)
+{
+    if (std::string failure = LoadBoardRecord(index); !failure.empty())
+        Reported.push_back(failure);
+}
+void Save(int16_t index)
+{
+    if (std::string failure = SaveBoardRecord(index); !failure.empty())
+        Reported.push_back(failure);
+}
+
 Bytes ReadFile(const std::string& name)
 {
     std::ifstream in(name, std::ios::binary);
@@ -54,8 +67,9 @@ class RecordTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ResetGameState();
+        ResetEngineState();
         InstallLoggingView();
+        Reported.clear();
         previous_ = fs::current_path();
         std::string pattern = (fs::temp_directory_path() / "kastenzahl-engine-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
@@ -95,7 +109,7 @@ TEST_F(RecordTest, LoadReadsSectionsAtTheirOffsetsColumnFastest)
     WriteFile("brett.l12", file);
     GameRunning = true;
 
-    LoadBoardRecord(1);
+    Load(1);
 
     EXPECT_FALSE(GameRunning);
     for (int r = 0; r <= 12; ++r) {
@@ -112,7 +126,7 @@ TEST_F(RecordTest, LoadReadsSectionsAtTheirOffsetsColumnFastest)
             }
         }
     }
-    EXPECT_TRUE(Log.errors.empty());
+    EXPECT_TRUE(Reported.empty());
 }
 
 TEST_F(RecordTest, MissingFileLoadsNothingAndStopsTheGame)
@@ -120,16 +134,16 @@ TEST_F(RecordTest, MissingFileLoadsNothingAndStopsTheGame)
     SomeBoard();
     const ByteGrid play = PlayGrid;
     GameRunning = true;
-    LoadBoardRecord(0);
+    Load(0);
     EXPECT_FALSE(GameRunning);
     EXPECT_EQ(PlayGrid, play);
-    EXPECT_TRUE(Log.errors.empty());
+    EXPECT_TRUE(Reported.empty());
 }
 
 TEST_F(RecordTest, SaveIntoMissingFileCreatesFourRecords)
 {
     SomeBoard();
-    SaveBoardRecord(2);
+    Save(2);
     Bytes file = ReadFile("brett.l12");
     ASSERT_EQ(file.size(), size_t(SlotFileBytes));
     for (int k = 0; k < 4; ++k) {
@@ -146,15 +160,15 @@ TEST_F(RecordTest, SaveIntoMissingFileCreatesFourRecords)
         EXPECT_TRUE(std::all_of(record + RecordFillerOffset, record + RecordBytes,
                                 [](uint8_t b) { return b >= 1 && b <= 12; }));
     }
-    EXPECT_TRUE(Log.errors.empty());
+    EXPECT_TRUE(Reported.empty());
 
     // And it loads back as it was.
     const ByteGrid play = PlayGrid;
     const ByteGrid given = GivenGrid;
     const auto marks = CandidateMarks;
-    ResetGameState();
+    ResetEngineState();
     LibraryFileName = "brett.l12";
-    LoadBoardRecord(2);
+    Load(2);
     EXPECT_EQ(PlayGrid, play);
     EXPECT_EQ(GivenGrid, given);
     EXPECT_EQ(CandidateMarks, marks);
@@ -163,7 +177,7 @@ TEST_F(RecordTest, SaveIntoMissingFileCreatesFourRecords)
 TEST_F(RecordTest, FillerTakesEveryValueFromOneToTwelve)
 {
     SomeBoard();
-    SaveBoardRecord(0);
+    Save(0);
     Bytes file = ReadFile("brett.l12");
     ASSERT_EQ(file.size(), size_t(SlotFileBytes));
     int seen[13] = {};
@@ -182,7 +196,7 @@ TEST_F(RecordTest, ShortAndLongFilesAreRebuiltAsFourBlankRecords)
     for (size_t length : {size_t(0), size_t(100), size_t(RecordBytes * 2), size_t(20000)}) {
         WriteFile("brett.l12", Bytes(length, 0x05));
         SomeBoard();
-        SaveBoardRecord(1);
+        Save(1);
         Bytes file = ReadFile("brett.l12");
         ASSERT_EQ(file.size(), size_t(SlotFileBytes)) << length;
         for (int k : {0, 2, 3}) {
@@ -203,7 +217,7 @@ TEST_F(RecordTest, SavingIntoAFullFileChangesOnlyThatRecord)
     for (int k = 0; k < 4; ++k) {
         WriteFile("brett.l12", before);
         SomeBoard();
-        SaveBoardRecord(int16_t(k));
+        Save(int16_t(k));
         Bytes after = ReadFile("brett.l12");
         ASSERT_EQ(after.size(), before.size());
         for (size_t i = 0; i < after.size(); ++i) {
@@ -227,11 +241,11 @@ TEST_F(RecordTest, AnyNonzeroNoteByteIsANoteAndIsWrittenBackAsFF)
         file.insert(file.end(), record.begin(), record.end());
     }
     WriteFile("brett.l12", file);
-    LoadBoardRecord(3);
+    Load(3);
     EXPECT_TRUE(CandidateMarks(4, 5, 6));
     EXPECT_TRUE(CandidateMarks(4, 5, 7));
     EXPECT_FALSE(CandidateMarks(4, 5, 8));
-    SaveBoardRecord(3);
+    Save(3);
     Bytes saved = ReadFile("brett.l12");
     EXPECT_EQ(saved[3 * RecordBytes + at], 0xFF);
     EXPECT_EQ(saved[3 * RecordBytes + at + 169], 0xFF);
@@ -251,17 +265,17 @@ TEST_F(RecordTest, RecordBeyondTheEndLoadsNothing)
     GameRunning = true;
 
     for (int16_t index : {int16_t(1), int16_t(2), int16_t(-1)}) {
-        LoadBoardRecord(index);
+        Load(index);
         EXPECT_FALSE(GameRunning);
         EXPECT_EQ(PlayGrid, play) << index;
         EXPECT_EQ(GivenGrid, given) << index;
         EXPECT_EQ(CandidateMarks, marks) << index;
     }
-    ASSERT_FALSE(Log.errors.empty());
-    EXPECT_EQ(Log.errors[0].rfind("Das Brett konnte nicht geladen werden.\n", 0), 0u) << Log.errors[0];
+    ASSERT_FALSE(Reported.empty());
+    EXPECT_EQ(Reported[0].rfind("Das Brett konnte nicht geladen werden.\n", 0), 0u) << Reported[0];
 
     // Record 0 is whole and loads.
-    LoadBoardRecord(0);
+    Load(0);
     EXPECT_EQ(PlayGrid(1, 1), 3);
 }
 
@@ -276,14 +290,14 @@ TEST_F(RecordTest, RecordCutShortInsideItsFillerStillLoads)
         WriteFile("brett.l12", file);
         SomeBoard();
         const ByteGrid play = PlayGrid;
-        Log.errors.clear();
-        LoadBoardRecord(1);
+        Reported.clear();
+        Load(1);
         if (kept < RecordFillerOffset) {
             EXPECT_EQ(PlayGrid, play) << kept;
-            EXPECT_EQ(Log.errors.size(), 1u) << kept;
+            EXPECT_EQ(Reported.size(), 1u) << kept;
             continue;
         }
-        EXPECT_TRUE(Log.errors.empty()) << kept;
+        EXPECT_TRUE(Reported.empty()) << kept;
         EXPECT_TRUE(std::equal(PlayGrid.cells, PlayGrid.cells + 169, record.data())) << kept;
         EXPECT_TRUE(std::equal(GivenGrid.cells, GivenGrid.cells + 169, record.data() + 169)) << kept;
         // The last note plane is read too: note 12 set in (7, 12), cleared in (12, 12).
@@ -302,12 +316,12 @@ TEST_F(RecordTest, RecordWithACellValueAboveTwelveIsRefused)
         SomeBoard();
         const ByteGrid play = PlayGrid;
         const ByteGrid given = GivenGrid;
-        Log.errors.clear();
-        LoadBoardRecord(0);
+        Reported.clear();
+        Load(0);
         EXPECT_EQ(PlayGrid, play) << section;
         EXPECT_EQ(GivenGrid, given) << section;
-        ASSERT_EQ(Log.errors.size(), 1u);
-        EXPECT_NE(Log.errors[0].find("beschädigt"), std::string::npos) << Log.errors[0];
+        ASSERT_EQ(Reported.size(), 1u);
+        EXPECT_NE(Reported[0].find("beschädigt"), std::string::npos) << Reported[0];
     }
 }
 
@@ -332,10 +346,10 @@ TEST_F(RecordTest, ReadOnlyFileIsReportedAndKeptWhole)
     const ByteGrid play = PlayGrid;
     const auto marks = CandidateMarks;
     const auto bytes = CandidateBytes;
-    SaveBoardRecord(1);
-    ASSERT_EQ(Log.errors.size(), 1u);
-    EXPECT_EQ(Log.errors[0], "Das Brett konnte nicht gespeichert werden.\n"
-                             "Die Datei brett.l12 kann nicht geöffnet werden (Keine Berechtigung).");
+    Save(1);
+    ASSERT_EQ(Reported.size(), 1u);
+    EXPECT_EQ(Reported[0], "Das Brett konnte nicht gespeichert werden.\n"
+                           "Die Datei brett.l12 kann nicht geöffnet werden (Keine Berechtigung).");
     EXPECT_EQ(ReadFile("brett.l12"), before);
     EXPECT_EQ(PlayGrid, play);
     EXPECT_EQ(CandidateMarks, marks);
@@ -350,10 +364,10 @@ TEST_F(RecordTest, ReadOnlyFolderIsReportedAndCreatesNothing)
             << "this user writes into read-only folders (root), so a failing save cannot be provoked";
     }
     SomeBoard();
-    SaveBoardRecord(0);
-    ASSERT_EQ(Log.errors.size(), 1u);
-    EXPECT_NE(Log.errors[0].find("Das Brett konnte nicht gespeichert werden.\n"), std::string::npos);
-    EXPECT_NE(Log.errors[0].find("Keine Berechtigung"), std::string::npos) << Log.errors[0];
+    Save(0);
+    ASSERT_EQ(Reported.size(), 1u);
+    EXPECT_NE(Reported[0].find("Das Brett konnte nicht gespeichert werden.\n"), std::string::npos);
+    EXPECT_NE(Reported[0].find("Keine Berechtigung"), std::string::npos) << Reported[0];
     EXPECT_FALSE(fs::exists("brett.l12"));
 }
 
@@ -364,10 +378,10 @@ TEST_F(RecordTest, FolderInTheFilesPlaceIsReportedAndNothingChanges)
     SomeBoard();
     const ByteGrid play = PlayGrid;
     const auto marks = CandidateMarks;
-    SaveBoardRecord(2);
-    ASSERT_EQ(Log.errors.size(), 1u);
-    EXPECT_EQ(Log.errors[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Log.errors[0];
-    EXPECT_GT(Log.errors[0].size(), std::string("Das Brett konnte nicht gespeichert werden.\n").size())
+    Save(2);
+    ASSERT_EQ(Reported.size(), 1u);
+    EXPECT_EQ(Reported[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Reported[0];
+    EXPECT_GT(Reported[0].size(), std::string("Das Brett konnte nicht gespeichert werden.\n").size())
         << "the message does not say why";
     EXPECT_TRUE(fs::is_directory("brett.l12"));
     EXPECT_EQ(PlayGrid, play);
@@ -382,19 +396,17 @@ TEST_F(RecordTest, WriteThatRunsOutOfSpaceIsReported)
     LibraryFileName = "/dev/full"; // opens, but every write fails with "no space left"
     SomeBoard();
     const ByteGrid play = PlayGrid;
-    SaveBoardRecord(0);
-    ASSERT_EQ(Log.errors.size(), 1u);
-    EXPECT_EQ(Log.errors[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Log.errors[0];
+    Save(0);
+    ASSERT_EQ(Reported.size(), 1u);
+    EXPECT_EQ(Reported[0].rfind("Das Brett konnte nicht gespeichert werden.\n", 0), 0u) << Reported[0];
     EXPECT_EQ(PlayGrid, play);
 }
 
-TEST_F(RecordTest, FailedSaveWithoutAScreenGoesToStandardError)
+TEST_F(RecordTest, FailedSaveWithoutAScreenHandsTheReasonToTheCaller)
 {
     RemoveView();
     fs::create_directory("brett.l12");
-    testing::internal::CaptureStderr();
-    SaveBoardRecord(0);
-    std::string output = testing::internal::GetCapturedStderr();
+    const std::string output = SaveBoardRecord(0);
     EXPECT_NE(output.find("Das Brett konnte nicht gespeichert werden."), std::string::npos) << output;
 }
 

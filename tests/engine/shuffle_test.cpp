@@ -45,7 +45,7 @@ class ShuffleTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ResetGameState();
+        ResetEngineState();
         RemoveView();
         SetRandomSource(nullptr);
     }

@@ -2,6 +2,7 @@
 // solve command's fall back to the clues.
 #include <gtest/gtest.h>
 
+#include "engine/board_check.h"
 #include "engine/board_record.h"
 #include "engine/solver.h"
 #include "puzzle_search.h"
@@ -15,7 +16,7 @@ class SolverTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ResetGameState();
+        ResetEngineState();
         RemoveView();
     }
     void TearDown() override { RemoveView(); }
@@ -23,7 +24,7 @@ class SolverTest : public ::testing::Test {
     // A fresh game of the puzzle: clues only, the flags as after start-up.
     void Start(const ByteGrid& clues)
     {
-        ResetGameState();
+        ResetEngineState();
         SetPuzzle(clues);
     }
 };
@@ -214,7 +215,7 @@ TEST_F(SolverTest, StaleVerdictsDoNotHideTheSolution)
     for (bool staleSolved : {false, true}) {
         Start(p.clues);
         PuzzleUnsolvable = !staleSolved;
-        CheckMessage = staleSolved ? VerdictSolved : "";
+        CheckMessage = staleSolved ? VerdictSolved : Verdict::None;
         ComputeSolution();
         EXPECT_FALSE(PuzzleUnsolvable) << staleSolved;
         EXPECT_EQ(EmptyCells(SolutionGrid), 0);

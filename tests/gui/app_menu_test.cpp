@@ -4,12 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/exit.h"
 #include "app/menu.h"
 #include "app/startup.h"
 #include "engine/board_check.h"
 #include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/script.h"
@@ -17,6 +21,7 @@
 #include "platform/window.h"
 #include "play/symbol_picker.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 #include "screen_pixels.h"
 #include "temp_folder.h"
 #include "test_boards.h"
@@ -26,18 +31,18 @@ namespace {
 // What the prompt said while a command was working, seen from the routines it runs.
 std::vector<std::string> promptsSeen;
 std::vector<bool> timedSeen;
-void (*realDrawEntryCell)(int, int, int) = nullptr;
-void (*realRedrawBoard)() = nullptr;
+void (*realEntryChanged)(int, int, int) = nullptr;
+void (*realBoardChanged)() = nullptr;
 
-void SpyDrawEntryCell(int c, int r, int v)
+void SpyEntryChanged(int c, int r, int v)
 {
     promptsSeen.push_back(StatusText);
-    realDrawEntryCell(c, r, v);
+    realEntryChanged(c, r, v);
 }
-void SpyRedrawBoard()
+void SpyBoardChanged()
 {
     promptsSeen.push_back(StatusText);
-    realRedrawBoard();
+    realBoardChanged();
 }
 int SpyRandom(int n)
 {
@@ -67,18 +72,18 @@ class MenuTest : public ::testing::Test {
     {
         OpenTestWindow();
         StartUp();
-        realDrawEntryCell = BoardView.drawEntryCell;
-        realRedrawBoard = BoardView.redrawBoard;
-        BoardView.drawEntryCell = SpyDrawEntryCell;
-        BoardView.redrawBoard = SpyRedrawBoard;
+        realEntryChanged = BoardView.entryChanged;
+        realBoardChanged = BoardView.boardChanged;
+        BoardView.entryChanged = SpyEntryChanged;
+        BoardView.boardChanged = SpyBoardChanged;
         SetMainWindowHandlers({Win_0_MenuEvent, SpyMouseMove, Win_0_Close});
         promptsSeen.clear();
         timedSeen.clear();
     }
     void TearDown() override
     {
-        BoardView.drawEntryCell = realDrawEntryCell;
-        BoardView.redrawBoard = realRedrawBoard;
+        BoardView.entryChanged = realEntryChanged;
+        BoardView.boardChanged = realBoardChanged;
         SetMenuCommandsEnabled(true);
         CloseMainWindow(); // start-up placed it for the screen; later tests expect the test window
     }

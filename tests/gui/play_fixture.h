@@ -7,8 +7,13 @@
 #include <functional>
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
@@ -19,6 +24,7 @@
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 #include "screen_pixels.h"
 
 // Called after every pointer move has reached Win_0_MouseMove, while the game's loops run.

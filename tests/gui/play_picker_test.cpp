@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/board_check.h"
 #include "engine/solver.h"
 #include "play_fixture.h"
 #include "screen/fonts.h"

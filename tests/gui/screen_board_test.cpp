@@ -3,16 +3,23 @@
 
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "play/button_bar.h"
+#include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 #include "screen_pixels.h"
 #include "test_boards.h"
 
@@ -275,12 +282,13 @@ TEST_F(ScreenBoardTest, ComputedCandidatesOnAnEmptyBoardMarkEverythingAndStopThe
 
 TEST_F(ScreenBoardTest, HooksAreInstalled)
 {
-    EXPECT_EQ(BoardView.drawEntryCell, &DrawEntryCell);
-    EXPECT_EQ(BoardView.redrawBoard, &RedrawBoard);
-    EXPECT_NE(BoardView.updateStatistics, nullptr);
-    EXPECT_NE(BoardView.drawCheckVerdict, nullptr);
+    EXPECT_EQ(BoardView.entryChanged, &PaintEntryCell);
+    EXPECT_EQ(BoardView.boardChanged, &PaintBoard);
+    EXPECT_NE(BoardView.statisticsChanged, nullptr);
+    EXPECT_NE(BoardView.verdictChanged, nullptr);
+    EXPECT_NE(BoardView.notesChanged, nullptr);
+    EXPECT_NE(BoardView.timedGameStopped, nullptr);
     EXPECT_NE(BoardView.warn, nullptr);
-    EXPECT_NE(BoardView.reportError, nullptr);
 }
 
 // Text drawn again over itself must not thicken: the whole screen, drawn twice with givens, entries,

@@ -2,12 +2,19 @@
 // and help line, the clock panel.
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_check.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/drawing_helpers.h"
@@ -133,22 +140,25 @@ TEST_F(ScreenPanelsTest, VerdictAndErrorLine)
     // The error line changes with the count: the digit's column differs between 1 and 2.
     const int before = CountInk(914 + 8 * 8, 496, 914 + 8 * 9 - 1, 509, Palette[0], 96);
     ErrorCount = 0;
-    DrawCheckVerdict(false);
+    Board.VerdictInRed = false;
+    DrawCheckVerdict();
     const int zero = CountInk(914 + 8 * 8, 496, 914 + 8 * 9 - 1, 509, Palette[0], 96);
     EXPECT_NE(before, zero);
     // A shorter error line and a later black verdict leave nothing of the longer, red ones.
     ErrorCount = 10;
     CheckMessage = VerdictWrong;
-    DrawCheckVerdict(true);
+    Board.VerdictInRed = true;
+    DrawCheckVerdict();
     ErrorCount = 0;
     CheckMessage = VerdictSolved;
-    DrawCheckVerdict(false);
+    Board.VerdictInRed = false;
+    DrawCheckVerdict();
     EXPECT_EQ(CountInk(850, 460, 1069, 507, Palette[9]), 0);
     EXPECT_EQ(CountInk(914 + 8 * 11, 496, 1069, 507, Palette[0], 96), 0); // "Fehler: 0/3" ends there
     // Nothing is drawn while the solver checks silently.
     FillClient(Palette[12]);
     SilentSolve = true;
-    DrawCheckVerdict(true);
+    CheckBoard();
     SilentSolve = false;
     EXPECT_EQ(CountOtherPixels(860, 465, 1070, 512, Palette[12]), 0);
 }

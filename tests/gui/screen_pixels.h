@@ -4,9 +4,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "platform/draw.h"
+#include "play/symbol_picker.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 
 // The client pixels of a rectangle, corners inclusive.
 inline std::vector<uint32_t> PixelsOf(int x1, int y1, int x2, int y2)

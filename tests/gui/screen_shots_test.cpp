@@ -2,14 +2,21 @@
 // modes. Each also checks the picture it saves.
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 #include "fresh_screen.h"
 #include "gui_fixture.h"
 #include "platform/draw.h"
+#include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
+#include "screen/panels.h"
 #include "screen_pixels.h"
 #include "test_boards.h"
 

@@ -1,7 +1,14 @@
 // Boards for tests: a valid completed grid from a fixed pattern, and puzzles cut from it.
 #pragma once
 
-#include "app/game_state.h"
+#include "app/startup.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
+#include "play/symbol_picker.h"
+#include "screen/panels.h"
 
 // Row r, column c (0-based) holds (4 (r mod 3) + r div 3 + c) mod 12 + 1: every row is a shift of the
 // first, the row offsets 0, 4, 8, 1, 5, 9, ... are all different, and each box of 4 x 3 gets every

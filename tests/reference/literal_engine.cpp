@@ -1,14 +1,20 @@
 // Literal board tests and solver: whole-board tallies for every trial.
 #include "reference/literal_engine.h"
 
-#include "app/game_state.h"
 #include "engine/board_check.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
 #include "engine/board_view.h"
+#include "engine/settings.h"
 #include "engine/shuffle.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 
 namespace literal {
 
 namespace {
+
+uint8_t UnitTally[GridSide]; // one unit's tally, index = symbol
 
 bool TallyHasDuplicate()
 {
@@ -131,8 +137,8 @@ void CheckBoard()
             if (IsConsistent() && !HasDeadCell()) {
                 red = false;
                 CheckMessage = VerdictNoErrors;
-            } else if (!SilentSolve && BoardView.warn != nullptr) {
-                BoardView.warn();
+            } else if (!SilentSolve) {
+                NotifyView(BoardView.warn);
             }
         }
         BoardFull = true;
@@ -145,8 +151,9 @@ void CheckBoard()
             CheckMessage = VerdictSolved;
         }
     }
-    if (!SilentSolve && BoardView.drawCheckVerdict != nullptr) {
-        BoardView.drawCheckVerdict(red);
+    Board.VerdictInRed = red;
+    if (!SilentSolve) {
+        NotifyView(BoardView.verdictChanged);
     }
 }
 
@@ -155,8 +162,8 @@ namespace {
 void Place(int c, int r, int v)
 {
     PlayGrid(c, r) = static_cast<uint8_t>(v);
-    if (!SilentSolve && BoardView.drawEntryCell != nullptr) {
-        BoardView.drawEntryCell(c, r, v);
+    if (!SilentSolve) {
+        ::DrawEntryCell(c, r, v);
     }
 }
 
@@ -260,12 +267,11 @@ void LogicPass()
 void SolveBoard()
 {
     LogicPass();
-    if (!SilentSolve && BoardView.updateStatistics != nullptr) {
-        BoardView.updateStatistics();
-    } else {
-        CountSymbols();
-        CheckBoard();
+    CountSymbols();
+    if (!SilentSolve) {
+        NotifyView(BoardView.statisticsChanged);
     }
+    CheckBoard();
     if (!Solved() && !Guessing) {
         GuessStage();
     }
@@ -313,12 +319,12 @@ void GuessStage()
             }
             PlayGrid = BackupGrid;
             PlayGrid(c, r) = 0;
-            if (!SilentSolve && BoardView.drawEntryCell != nullptr) {
-                BoardView.drawEntryCell(c, r, 0);
+            if (!SilentSolve) {
+                ::DrawEntryCell(c, r, 0);
             }
         }
-        if (!done && !SilentSolve && BoardView.redrawBoard != nullptr) {
-            BoardView.redrawBoard();
+        if (!done && !SilentSolve) {
+            ::RedrawBoard();
         }
         if (Solved()) {
             break;

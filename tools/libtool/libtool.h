@@ -2,7 +2,12 @@
 // game's own engine. Pieces shared by its commands.
 #pragma once
 
-#include "app/game_state.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/engine_state.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 
 #include <cstdint>
 #include <string>

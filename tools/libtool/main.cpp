@@ -18,6 +18,7 @@
 #include "solution_counter.h"
 
 #include "engine/board_record.h"
+#include "engine/engine_state.h"
 #include "engine/shuffle.h"
 #include "engine/solver.h"
 #include "platform/system.h"
@@ -177,7 +178,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         Fail(std::string("kein Befehl; ") + Usage);
-    ResetGameState();
+    ResetEngineState();
     const std::string& command = args[0];
     if (command == "show")
         return Show(args);

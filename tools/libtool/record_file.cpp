@@ -6,7 +6,6 @@
 #include "libtool.h"
 
 #include "engine/board_record.h"
-#include "engine/board_view.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -22,13 +21,6 @@
 #include <system_error>
 
 namespace {
-
-std::string LoadReport; // what LoadBoardRecord or SaveBoardRecord reported for the tool
-
-void KeepReport(const std::string& message)
-{
-    LoadReport = message;
-}
 
 std::string OneLine(std::string text)
 {
@@ -76,12 +68,9 @@ void LoadRecordOrFail(const std::string& file, int index)
         Fail("Datei \"" + file + "\" ist zu kurz für Satz " + std::to_string(index) + ": " +
              std::to_string(length) + " Bytes, nötig sind " + std::to_string(needed));
     LibraryFileName = file;
-    LoadReport.clear();
-    BoardView.reportError = KeepReport;
-    LoadBoardRecord(int16_t(index));
-    BoardView.reportError = nullptr;
-    if (!LoadReport.empty())
-        Fail("Satz " + std::to_string(index) + " in \"" + file + "\": " + OneLine(LoadReport));
+    const std::string failure = LoadBoardRecord(int16_t(index));
+    if (!failure.empty())
+        Fail("Satz " + std::to_string(index) + " in \"" + file + "\": " + OneLine(failure));
 }
 
 void SaveRecord0OrFail(const std::string& file)
@@ -114,12 +103,9 @@ void SaveRecord0OrFail(const std::string& file)
 
     // An empty temporary file becomes four records, record 0 the board and the others blank.
     LibraryFileName = temp;
-    LoadReport.clear();
-    BoardView.reportError = KeepReport;
-    SaveBoardRecord(0);
-    BoardView.reportError = nullptr;
-    if (!LoadReport.empty())
-        discard(OneLine(LoadReport));
+    const std::string saveFailure = SaveBoardRecord(0);
+    if (!saveFailure.empty())
+        discard(OneLine(saveFailure));
     if (FileLength(temp) != SlotFileBytes)
         discard("Länge " + std::to_string(FileLength(temp)) + " statt " + std::to_string(SlotFileBytes));
     // mkstemp made the file private: it gets the old file's mode, or the one of a new file.

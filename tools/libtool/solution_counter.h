@@ -8,7 +8,11 @@
 // would run on for hours ends as undecided instead.
 #pragma once
 
-#include "app/game_state.h"
+#include "engine/board_record.h"
+#include "engine/board_state.h"
+#include "engine/settings.h"
+#include "engine/solver.h"
+#include "engine/timed_game.h"
 
 #include <bit>
 #include <cstdint>
