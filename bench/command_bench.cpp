@@ -8,8 +8,6 @@
 // Esc key that ends the loop and the steps after every command.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QWidget>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +24,7 @@
 #include "engine/solver.h"
 #include "engine/timed_game.h"
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/script.h"
 #include "platform/system.h"
 #include "platform/window.h"
@@ -91,20 +90,12 @@ void EnterWorkingFolder()
     });
 }
 
-bool AnyWindowShown()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            return true;
-    return false;
-}
-
 // The game as start-up leaves it, with the window hidden, scripted input and no sleeping. Start-up
 // runs once per process, and again when another benchmark has opened a window of its own since.
 void StartGame()
 {
     static bool started = false;
-    if (!started || AnyWindowShown() || !MainWindowExists()) {
+    if (!started || MainWindowShown() || !MainWindowExists()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char name[] = "kastenzahl_bench";
@@ -112,8 +103,7 @@ void StartGame()
         InitPlatform(argc, argv);
         EnterWorkingFolder();
         StartUp();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            window->hide();
+        HideMainWindow();
         started = true;
     } else {
         InitGameState();
@@ -122,7 +112,7 @@ void StartGame()
         DrawScreen();
     }
     SetMainWindowHandlers({Win_0_MenuEvent, MarkingMouseMove, Win_0_Close});
-    UseScriptedInput(true);
+    ResetScript();
     SetSleepFunction(SkipSleep);
     SkippedSleeps = 0;
     SeedRandom(1);
@@ -131,7 +121,7 @@ void StartGame()
 void EndGame()
 {
     SetSleepFunction(nullptr);
-    UseScriptedInput(false);
+    ResetScript();
 }
 
 // Puzzle `record` of a library as a new game sets it up, but unshuffled: the clues and their solution.
@@ -158,12 +148,11 @@ void LoadHalfPlayed()
             }
 }
 
-// Draws the board as the screen would show it and lets Qt settle, before a timed command.
+// Draws the board as the screen would show it, before a timed command.
 void ShowBoard()
 {
     RedrawBoard();
     FinishDrawing();
-    QCoreApplication::processEvents();
 }
 
 // Runs menu command `command` and returns its seconds up to the last pixel drawn.

@@ -11,6 +11,7 @@
 #include "engine/solver.h"
 #include "engine/timed_game.h"
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/window.h"
 #include "screen/board_drawing.h"
 #include "screen/palette.h"

@@ -30,14 +30,8 @@ void UseFixedFont();
 // A window font by face and point size ("Fixedsys", "System"): fixed-pitch or bold, 8 pixels per
 // character.
 void UseWindowFont(const std::string& face, double pointSize);
-int TextWidth(const std::string& utf8); // in the current font
-int FixedFontHeight();                  // pixel height of the fixed panel font
 
 // Copies of client rectangles (corners inclusive) and their restoring.
 int CopyClientRect(int x1, int y1, int x2, int y2); // a bitmap handle, > 0
 void PasteBitmap(int bitmap, int x, int y);
 void ReleaseBitmap(int bitmap);
-
-// For tests and screenshots.
-uint32_t ClientPixel(int x, int y);
-bool SaveClientImage(const std::string& path);

@@ -6,6 +6,7 @@
 // 2-pixel line adds its second pixel left of a vertical line and above a horizontal one: the cell
 // interiors of the board leave exactly that pixel free at the right and bottom box edges.
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // pixels (or for the panel and window fonts, which advance 8 pixels per character); this finds the
 // Qt font that matches and keeps it for the next request.
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
 
 #include <QFontMetricsF>

@@ -29,7 +29,8 @@ void RefreshMenuBar();
 // The central widget showing the client image; null before OpenMainWindow and after CloseMainWindow.
 QWidget* ClientWidget();
 
-// Input seen by the client widget and the main window, queued for WaitAndDispatchEvent.
+// Input seen by the client widget and the main window, queued for WaitAndDispatchEvent by the event
+// source the binary links (the window's real input, or the tests' script, which ignores it).
 void QueueMouseMove(int x, int y);
 void QueueButtonPress(int message, int x, int y);
 // A key press is remembered only while a wait runs and without Alt; its release is queued only if the
@@ -42,9 +43,6 @@ constexpr int AutoRepeatWindowMs = 30;
 void QueueClose();
 void QueueMenuCommand(int command);
 void SetMenuCommandsFlag(bool enabled);
-// A message box in scripted mode: recorded, answered from the script or with its default button.
-int ScriptedMessageBox(const std::string& text, const std::string& title, const std::string& buttons,
-                       int defaultButton);
 // The game's key code for a Qt key (letters upper case, digits, Esc 27, Enter 13, else not a letter/digit).
 int VirtualKeyFromQt(int qtKey);
 

@@ -1,5 +1,6 @@
 // The menu bar: popups of actions that carry their command numbers. A triggered action only queues
 // its command; the game's event wait dispatches it.
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
 #include "platform/window.h"
 

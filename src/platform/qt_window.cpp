@@ -1,8 +1,8 @@
 // The application object and the main window: a fixed-size QMainWindow whose central widget shows
 // the persistent client image and turns pointer, button, key and close input into queued events.
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
-#include "platform/script.h"
 #include "platform/window.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
-#include <cstdlib>
 
 namespace qtplatform {
 namespace {
@@ -246,6 +245,17 @@ int MainWindowTop()
 {
     return mainFrame ? mainFrame->frameGeometry().y() : 0;
 }
+bool MainWindowShown()
+{
+    return mainFrame && mainFrame->isVisible();
+}
+
+void HideMainWindow()
+{
+    if (mainFrame)
+        mainFrame->hide();
+}
+
 int ClientWidth()
 {
     return clientArea ? clientArea->width() : 0;
@@ -266,13 +276,6 @@ void EnableMainWindow(bool enabled)
     RefreshMenuBar();
     if (enabled)
         clientArea->setFocus();
-}
-
-void EndProgram()
-{
-    if (ScriptedInput())
-        throw ProgramEnded();
-    std::exit(0);
 }
 
 void Beep()

@@ -1,7 +1,9 @@
-// Scripted input for headless tests: a whole run of input is queued here and fed to the game's own
-// event waits, message boxes and dialogs in order. While scripting is on, a wait that finds the
-// script used up throws ScriptExhausted, and EndProgram throws ProgramEnded, so a test can run a
-// command from start to end and then look at the state, the client image and the files.
+// The script for headless tests: a whole run of input (events, message-box and dialog answers) is
+// queued here and fed to the game's own event waits, message boxes and dialogs in order; the time of
+// day, random draws and sleeping can be replaced too. A binary that links the script's input in place
+// of the window's real input sees only its script: a wait that finds the script used up throws
+// ScriptExhausted, and EndProgram throws ProgramEnded, so a test can run a command from start to end
+// and then look at the state, the client image and the files.
 #pragma once
 
 #include <stdexcept>
@@ -15,8 +17,8 @@ struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
 };
 
-void UseScriptedInput(bool on); // also clears the queue and the answers
-bool ScriptedInput();
+// Empties the queue, the answers and the record of message boxes.
+void ResetScript();
 
 void ScriptMouseMove(int x, int y);
 void ScriptLeftPress(); // the press; the button counts as held until WaitMouseRelease
@@ -41,3 +43,11 @@ struct ShownMessageBox {
 };
 const std::vector<ShownMessageBox>& ShownMessageBoxes();
 size_t PendingScriptEvents();
+
+// Time, random draws and sleeping (any binary, also without a window).
+// Replaces the time of day (nullptr restores the real clock).
+void SetTimeOfDaySource(double (*source)());
+// Replaces the generator by a function of n (nullptr restores it).
+void SetRandomSource(int (*source)(int n));
+// Replaces the sleep by a function of the milliseconds (nullptr restores it), so nothing waits.
+void SetSleepFunction(void (*sleeper)(int milliseconds));

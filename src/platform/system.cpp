@@ -1,6 +1,8 @@
 // Time of day, today's date, random numbers and sleeping, over the standard library and POSIX.
 #include "platform/system.h"
 
+#include "platform/script.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>

@@ -1,4 +1,4 @@
-// Time, random numbers and sleeping. Tests may replace the time of day and seed the generator.
+// Time, random numbers and sleeping.
 #pragma once
 
 #include <cstdint>
@@ -6,8 +6,6 @@
 
 // Seconds since midnight, local time, with sub-second resolution.
 double TimeOfDay();
-// Replaces the time source (nullptr restores the real clock); for tests.
-void SetTimeOfDaySource(double (*source)());
 
 // Today's date as text, "dd.mm.yyyy".
 std::string TodayText();
@@ -18,8 +16,3 @@ int Random(int n);
 void SeedRandom(uint64_t seed);
 
 void SleepMilliseconds(int milliseconds);
-// Replaces the sleep by a function of the milliseconds (nullptr restores it); for benchmarks and tests
-// that must not wait.
-void SetSleepFunction(void (*sleeper)(int milliseconds));
-// Replaces the generator by a function of n (nullptr restores it); for tests that script draws.
-void SetRandomSource(int (*source)(int n));

@@ -46,16 +46,10 @@ void BringMainWindowToFront();
 void SetMainWindowHandlers(const MainWindowHandlers& handlers);
 bool MainWindowExists();
 void CloseMainWindow();
-std::string MainWindowTitle();
-int MainWindowLeft();
-int MainWindowTop();
-int ClientWidth();
-int ClientHeight();
 // A disabled main window takes no input (a modal window of the game is open).
 void EnableMainWindow(bool enabled);
 // Switched off while a menu command runs: the menu bar starts no other command meanwhile.
 void SetMenuCommandsEnabled(bool enabled);
-bool MenuCommandsEnabled();
 
 // Blocks (without spinning) until the next event, dispatches it to its handler and returns it.
 WindowEvent WaitAndDispatchEvent();
@@ -74,10 +68,7 @@ bool AppendMenuSeparator(int menu);
 bool AppendPopup(int bar, int popup, const std::string& caption);
 void DestroyMenu(int menu);
 void InstallMenuBar(int bar); // destroys the bar installed before, if any
-int InstalledMenuBar();
 void CheckMenuItem(int command, bool checked);
-bool MenuItemChecked(int command);
-std::string MenuItemCaption(int command); // for tests
 
 enum class BoxIcon { None, Question, Information, Warning, Error };
 // Buttons are given as one text with "|" between the captions; returns the 1-based number of the
@@ -89,7 +80,6 @@ int ShowMessageBox(const std::string& text, const std::string& title, const std:
 int CreateLabel(int x, int y, int width, int height, const std::string& text, const std::string& fontFace,
                 int pointSize, uint32_t backgroundRgb);
 void SetLabelText(int label, const std::string& text);
-std::string LabelText(int label);
 
 // The platform's warning sound.
 void Beep();

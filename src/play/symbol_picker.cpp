@@ -105,15 +105,14 @@ bool PointerOnPicker()
            MouseY < PickerTop + PickerHeight;
 }
 
-// Leaves the picker closed, whatever way its wait ended.
+} // namespace
+
 void ClosePicker()
 {
     ReleaseBackground();
     PickerOpen = false;
     ClockHold = false;
 }
-
-} // namespace
 
 void Win_0_MouseMove(float x, float y)
 {
@@ -159,45 +158,39 @@ bool RunSymbolPicker(int16_t column, int16_t row)
     PickerTop = PickerTopOf(row);
 
     bool cancelled = false;
-    try {
-        for (;;) {
-            const WindowEvent event = WaitAndDispatchEvent();
-            if (event.message == WM_LBUTTONDOWN) {
-                if (!PointerOnPicker())
-                    continue;
-                ClockHold = true;
-                PasteBackground();
-                if (PickerMode == PickerKind::Note) {
-                    CandidateMarks(column, row, PickerChoice) = !CandidateMarks(column, row, PickerChoice);
-                    ShowComputedCandidates();
-                } else {
-                    PlayGrid(column, row) = static_cast<uint8_t>(PickerChoice);
-                    if (!EditingOwnBoard)
-                        DrawEntryCell(column, row, PickerChoice);
-                }
-                ClockHold = false;
-                break;
+    for (;;) {
+        const WindowEvent event = WaitAndDispatchEvent();
+        if (event.message == WM_LBUTTONDOWN) {
+            if (!PointerOnPicker())
+                continue;
+            ClockHold = true;
+            PasteBackground();
+            if (PickerMode == PickerKind::Note) {
+                CandidateMarks(column, row, PickerChoice) = !CandidateMarks(column, row, PickerChoice);
+                ShowComputedCandidates();
+            } else {
+                PlayGrid(column, row) = static_cast<uint8_t>(PickerChoice);
+                if (!EditingOwnBoard)
+                    DrawEntryCell(column, row, PickerChoice);
             }
-            if (event.message == WM_RBUTTONDOWN) {
-                ClockHold = true;
-                PasteBackground();
-                if (PickerMode == PickerKind::Note) {
-                    for (int s = 1; s <= 12; ++s)
-                        CandidateMarks(column, row, s) = false;
-                    ShowComputedCandidates();
-                } else if (!EditingOwnBoard) {
-                    PlayGrid(column, row) = 0;
-                    DrawEntryCell(column, row, 0);
-                }
-                ClockHold = false;
-                cancelled = true;
-                break;
-            }
+            ClockHold = false;
+            break;
         }
-    } catch (...) {
-        // The wait can end the program (or a test's script) while the picker is open.
-        ClosePicker();
-        throw;
+        if (event.message == WM_RBUTTONDOWN) {
+            ClockHold = true;
+            PasteBackground();
+            if (PickerMode == PickerKind::Note) {
+                for (int s = 1; s <= 12; ++s)
+                    CandidateMarks(column, row, s) = false;
+                ShowComputedCandidates();
+            } else if (!EditingOwnBoard) {
+                PlayGrid(column, row) = 0;
+                DrawEntryCell(column, row, 0);
+            }
+            ClockHold = false;
+            cancelled = true;
+            break;
+        }
     }
 
     ClosePicker();

@@ -25,3 +25,5 @@ void ShowSymbolPicker(int16_t column, int16_t row);
 // Runs the open picker until a left press inside it or a right press anywhere; puts the screen back.
 // Returns true when cancelled by the right button; otherwise the taken symbol is in PickerChoice.
 bool RunSymbolPicker(int16_t column, int16_t row);
+// Closes the picker: the saved background released, the tracking off.
+void ClosePicker();

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "platform/script.h"
 #include "platform/system.h"
 
 namespace fs = std::filesystem;

@@ -9,6 +9,7 @@
 #include "engine/shuffle.h"
 #include "engine/solver.h"
 #include "engine_boards.h"
+#include "platform/script.h"
 #include "reference/literal_engine.h"
 
 using namespace testboards;

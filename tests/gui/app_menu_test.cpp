@@ -20,6 +20,7 @@
 #include "platform/system.h"
 #include "platform/window.h"
 #include "play/symbol_picker.h"
+#include "screen/clock.h"
 #include "screen/palette.h"
 #include "screen/panels.h"
 #include "screen_pixels.h"
@@ -86,6 +87,7 @@ class MenuTest : public ::testing::Test {
         BoardView.boardChanged = realBoardChanged;
         SetMenuCommandsEnabled(true);
         CloseMainWindow(); // start-up placed it for the screen; later tests expect the test window
+        ClockLabel = 0;    // gone with its window
     }
 
     // Draws into the button strip, so the test can see it restored after the command.

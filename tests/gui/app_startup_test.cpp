@@ -15,6 +15,7 @@
 #include "platform/script.h"
 #include "platform/window.h"
 #include "play/symbol_picker.h"
+#include "screen/clock.h"
 #include "screen/failure_message.h"
 #include "screen/palette.h"
 #include "screen/panels.h"
@@ -56,7 +57,11 @@ class StartUpTest : public ::testing::Test {
         StartUp();
     }
     // Start-up placed the window for the screen; later tests expect the test window at (0, 0).
-    void TearDown() override { CloseMainWindow(); }
+    void TearDown() override
+    {
+        CloseMainWindow();
+        ClockLabel = 0; // gone with its window
+    }
 };
 
 TEST_F(StartUpTest, WindowHasTitleClientSizeAndBackground)

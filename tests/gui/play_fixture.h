@@ -83,11 +83,11 @@ class PlayTest : public ::testing::Test {
         MainWindowHandlers handlers;
         handlers.mouseMove = TestMouseMove;
         SetMainWindowHandlers(handlers);
-        UseScriptedInput(true);
+        ResetScript();
     }
     void TearDown() override
     {
-        UseScriptedInput(false);
+        ResetScript();
         SetMainWindowHandlers({});
         AfterPointerMove = nullptr;
         BoardView = {};

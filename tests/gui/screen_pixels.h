@@ -11,6 +11,7 @@
 #include "engine/solver.h"
 #include "engine/timed_game.h"
 #include "platform/draw.h"
+#include "platform/inspection.h"
 #include "play/symbol_picker.h"
 #include "screen/palette.h"
 #include "screen/panels.h"

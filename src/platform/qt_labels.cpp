@@ -1,15 +1,11 @@
-// Message boxes with the game's own button captions, and the text label (the game clock, written by
-// the clock worker thread).
+// The text label (the game clock, written by the clock worker thread).
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
-#include "platform/script.h"
 #include "platform/window.h"
 
 #include <QLabel>
-#include <QMainWindow>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
-#include <QPushButton>
 #include <map>
 #include <mutex>
 
@@ -28,48 +24,7 @@ std::map<int, Label>& Labels()
 }
 int nextLabel = 1;
 
-QMessageBox::Icon QtIcon(BoxIcon icon)
-{
-    switch (icon) {
-    case BoxIcon::Question:
-        return QMessageBox::Question;
-    case BoxIcon::Information:
-        return QMessageBox::Information;
-    case BoxIcon::Warning:
-        return QMessageBox::Warning;
-    case BoxIcon::Error:
-        return QMessageBox::Critical;
-    case BoxIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
 } // namespace
-
-int ShowMessageBox(const std::string& text, const std::string& title, const std::string& buttons,
-                   BoxIcon icon, int defaultButton)
-{
-    if (ScriptedInput())
-        return qtplatform::ScriptedMessageBox(text, title, buttons, defaultButton);
-    qtplatform::EndPainting();
-    QMessageBox box(qtplatform::MainWindow());
-    box.setWindowTitle(qtplatform::FromUtf8(title));
-    box.setText(qtplatform::FromUtf8(text));
-    box.setIcon(QtIcon(icon));
-    QStringList captions = qtplatform::FromUtf8(buttons).split('|');
-    std::vector<QPushButton*> pushButtons;
-    for (const QString& caption : captions)
-        pushButtons.push_back(box.addButton(caption, QMessageBox::ActionRole));
-    int fallback = defaultButton >= 1 && defaultButton <= int(pushButtons.size()) ? defaultButton : 1;
-    box.setDefaultButton(pushButtons[fallback - 1]);
-    box.setEscapeButton(pushButtons[fallback - 1]); // Esc and the close box choose the default
-    box.exec();
-    for (size_t i = 0; i < pushButtons.size(); ++i)
-        if (box.clickedButton() == pushButtons[i])
-            return int(i) + 1;
-    return fallback;
-}
 
 int CreateLabel(int x, int y, int width, int height, const std::string& text, const std::string& fontFace,
                 int pointSize, uint32_t backgroundRgb)

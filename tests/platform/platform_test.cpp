@@ -1,7 +1,9 @@
 // The Qt platform layer: window geometry, pixel-exact drawing, fonts, copies of the client image,
 // menus, the event queue with its key-release rule, scripted input, message boxes and labels.
-#include "gui_fixture.h"
+#include "platform/draw.h"
+#include "platform/inspection.h"
 #include "platform/qt_internal.h"
+#include "platform/window.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,6 +24,22 @@
 #include <vector>
 
 namespace {
+
+// One main window per test process, at (0, 0) with the game's client size.
+void OpenTestWindow()
+{
+    if (!MainWindowExists()) {
+        OpenMainWindow("Kastenzahl V6.0 by Tarvo", 0, 0, 1156, 903);
+        SetClientSize(ClientImageWidth, ClientImageHeight);
+    }
+}
+
+// Where tests put their screenshots: $KASTENZAHL_SCREENS, or "screens" in the working folder.
+std::string ScreensFolder()
+{
+    const char* folder = std::getenv("KASTENZAHL_SCREENS");
+    return folder && *folder ? folder : "screens";
+}
 
 constexpr uint32_t White = 0xFFFFFF, Black = 0x000000, Red = 0xFF0000, Blue = 0x0000BC, Grey = 0xC0C0C0;
 
@@ -86,8 +104,8 @@ void PostLeftPress(int x, int y)
 void RealInput()
 {
     OpenTestWindow();
-    UseScriptedInput(false);
     QCoreApplication::processEvents();
+    DiscardPendingInput();
     InstallRecordingHandlers();
 }
 
@@ -426,70 +444,6 @@ TEST(PlatformMenus, ChosenItemsAreQueuedAndDroppedWhileCommandsAreOff)
     EXPECT_EQ(WaitAndDispatchEvent().message, WM_MOUSEMOVE);
     SetMenuCommandsEnabled(true);
     EXPECT_EQ(seen.commands, (std::vector<int>{41, 40}));
-    UseScriptedInput(true);
-}
-
-TEST(PlatformScript, EventsComeInOrderAndReachTheirHandlers)
-{
-    OpenTestWindow();
-    InstallRecordingHandlers();
-    ScriptMouseMove(5, 6);
-    ScriptLeftClick(100, 200);
-    ScriptKey('L');
-    ScriptMenu(44);
-    ScriptRightClick(7, 8);
-    ScriptCloseRequest();
-    EXPECT_EQ(PendingScriptEvents(), 9u);
-
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_MOUSEMOVE);
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_MOUSEMOVE);
-    EXPECT_FALSE(AnyMouseButtonDown());
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_LBUTTONDOWN);
-    EXPECT_TRUE(AnyMouseButtonDown()); // held until the game waits for the release
-    WaitMouseRelease();
-    EXPECT_FALSE(AnyMouseButtonDown());
-    WindowEvent key = WaitAndDispatchEvent();
-    EXPECT_EQ(key.message, WM_KEYUP);
-    EXPECT_EQ(key.wParam, 'L');
-    WindowEvent menu = WaitAndDispatchEvent();
-    EXPECT_EQ(menu.message, WM_COMMAND);
-    EXPECT_EQ(menu.wParam, 44);
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_MOUSEMOVE);
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_RBUTTONDOWN);
-    EXPECT_EQ(WaitAndDispatchEvent().message, WM_CLOSE);
-    EXPECT_EQ(PendingScriptEvents(), 0u);
-    EXPECT_THROW(WaitAndDispatchEvent(), ScriptExhausted);
-
-    ASSERT_EQ(seen.moves.size(), 3u);
-    EXPECT_EQ(seen.moves[0], std::make_pair(5.0f, 6.0f));
-    EXPECT_EQ(seen.moves[1], std::make_pair(100.0f, 200.0f));
-    EXPECT_EQ(seen.moves[2], std::make_pair(7.0f, 8.0f));
-    EXPECT_EQ(seen.commands, std::vector<int>{44});
-    EXPECT_EQ(seen.closes, 1);
-
-    // Menu commands are dropped while commands are off.
-    ScriptMenu(8);
-    ScriptKey(VK_ESCAPE);
-    SetMenuCommandsEnabled(false);
-    WindowEvent escape = WaitAndDispatchEvent();
-    SetMenuCommandsEnabled(true);
-    EXPECT_EQ(escape.message, WM_KEYUP);
-    EXPECT_EQ(escape.wParam, VK_ESCAPE);
-    EXPECT_EQ(seen.commands, std::vector<int>{44});
-
-    EXPECT_THROW(EndProgram(), ProgramEnded);
-}
-
-TEST(PlatformScript, ReleaseWithoutPressIsNotAKey)
-{
-    OpenTestWindow();
-    ScriptKeyRelease('S');
-    ScriptKey('A');
-    WindowEvent event = WaitAndDispatchEvent();
-    EXPECT_EQ(event.message, WM_KEYUP);
-    EXPECT_EQ(event.wParam, 'A');
-    ScriptKeyRelease('D');
-    EXPECT_THROW(WaitAndDispatchEvent(), ScriptExhausted);
 }
 
 TEST(PlatformEvents, KeyReleaseCountsOnlyWhenItsPressCameDuringAWait)
@@ -533,7 +487,6 @@ TEST(PlatformEvents, KeyReleaseCountsOnlyWhenItsPressCameDuringAWait)
     EXPECT_EQ(codes[2], VK_RETURN);
     bool letterOrDigit = (codes[3] >= 'A' && codes[3] <= 'Z') || (codes[3] >= '0' && codes[3] <= '9');
     EXPECT_FALSE(letterOrDigit) << codes[3];
-    UseScriptedInput(true);
 }
 
 // X may repeat a held key as release-press pairs with one time stamp and no auto-repeat flag; only
@@ -560,7 +513,6 @@ TEST(PlatformEvents, HeldKeyActsOnceOnItsRealReleaseAndAltKeysNotAtAll)
         codes.push_back(event.wParam);
     }
     EXPECT_EQ(codes, (std::vector<int>{'N', 'D'}));
-    UseScriptedInput(true);
 }
 
 TEST(PlatformEvents, CloseBoxQueuesACloseRequestAndKeepsTheWindow)
@@ -571,7 +523,6 @@ TEST(PlatformEvents, CloseBoxQueuesACloseRequestAndKeepsTheWindow)
     EXPECT_EQ(seen.closes, 1);
     EXPECT_TRUE(MainWindowExists());
     EXPECT_TRUE(qtplatform::MainWindow()->isVisible());
-    UseScriptedInput(true);
 }
 
 TEST(PlatformEvents, DisabledMainWindowTakesNoInputButItsOwnWindowsDo)
@@ -595,7 +546,6 @@ TEST(PlatformEvents, DisabledMainWindowTakesNoInputButItsOwnWindowsDo)
     EXPECT_EQ(event.wParam, 'X');
     EXPECT_EQ(seen.closes, 0);
     EXPECT_TRUE(seen.moves.empty());
-    UseScriptedInput(true);
 }
 
 TEST(PlatformEvents, WaitingBlocksWithoutSpinning)
@@ -620,41 +570,6 @@ TEST(PlatformEvents, WaitingBlocksWithoutSpinning)
     EXPECT_EQ(WaitAndDispatchEvent().message, WM_MOUSEMOVE);
     EXPECT_EQ(seen.moves.back(), std::make_pair(90.0f, 95.0f));
     EXPECT_EQ(WaitAndDispatchEvent().message, WM_LBUTTONDOWN);
-    UseScriptedInput(true);
-}
-
-TEST(PlatformDialogs, ScriptedMessageBoxesAreRecordedAndAnswered)
-{
-    OpenTestWindow();
-    EXPECT_EQ(ShowMessageBox("Spiel beenden?", "Kastenzahl", "&JA|&NEIN", BoxIcon::Question, 2), 2);
-    ScriptMessageBoxAnswer(1);
-    EXPECT_EQ(ShowMessageBox("Druckerfehler!", "", "OK", BoxIcon::Warning, 1), 1);
-    ScriptMessageBoxAnswer(1);
-    ScriptMessageBoxAnswer(2);
-    EXPECT_EQ(ShowMessageBox("a", "t", "&JA|&NEIN", BoxIcon::Question, 2), 1);
-    EXPECT_EQ(ShowMessageBox("b", "t", "&JA|&NEIN", BoxIcon::Question, 1), 2);
-    const auto& boxes = ShownMessageBoxes();
-    ASSERT_EQ(boxes.size(), 4u);
-    EXPECT_EQ(boxes[0].text, "Spiel beenden?");
-    EXPECT_EQ(boxes[0].title, "Kastenzahl");
-    EXPECT_EQ(boxes[0].buttons, "&JA|&NEIN");
-    EXPECT_EQ(boxes[0].defaultButton, 2);
-    EXPECT_EQ(boxes[0].answer, 2);
-    EXPECT_EQ(boxes[1].text, "Druckerfehler!");
-    EXPECT_EQ(boxes[2].answer, 1);
-    EXPECT_EQ(boxes[3].answer, 2);
-
-    std::vector<std::string> answer;
-    EXPECT_FALSE(TakeDialogAnswer(answer));
-    ScriptDialogAnswer({"3"});
-    ScriptDialogAnswer({"Tarvo", "ok"});
-    ASSERT_TRUE(TakeDialogAnswer(answer));
-    EXPECT_EQ(answer, std::vector<std::string>{"3"});
-    ASSERT_TRUE(TakeDialogAnswer(answer));
-    EXPECT_EQ(answer, (std::vector<std::string>{"Tarvo", "ok"}));
-    EXPECT_FALSE(TakeDialogAnswer(answer));
-    UseScriptedInput(true);
-    EXPECT_TRUE(ShownMessageBoxes().empty());
 }
 
 TEST(PlatformDialogs, RealMessageBoxKeepsCaptionsAndOrderAndEscapeChoosesTheDefault)
@@ -684,7 +599,6 @@ TEST(PlatformDialogs, RealMessageBoxKeepsCaptionsAndOrderAndEscapeChoosesTheDefa
                 button->click();
     });
     EXPECT_EQ(ShowMessageBox("Spiel beenden?", "Kastenzahl", "&JA|&NEIN", BoxIcon::Question, 2), 1);
-    UseScriptedInput(true);
 }
 
 TEST(PlatformDialogs, LabelTextSetFromAnotherThreadArrives)

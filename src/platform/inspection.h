@@ -1,0 +1,34 @@
+// What tests, benchmarks and screenshots need of the platform beyond the game's own interface; the
+// game itself uses none of it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The client image.
+uint32_t ClientPixel(int x, int y);            // 0xRRGGBB
+bool SaveClientImage(const std::string& path); // a PNG, with the labels painted in
+
+// The main window.
+std::string MainWindowTitle();
+int MainWindowLeft(); // the frame's corner
+int MainWindowTop();
+int ClientWidth();
+int ClientHeight();
+// Benchmarks hide the window, so no repaint to a screen is timed.
+bool MainWindowShown();
+void HideMainWindow();
+
+// Menus and labels.
+bool MenuCommandsEnabled();
+int InstalledMenuBar();
+bool MenuItemChecked(int command);
+std::string MenuItemCaption(int command);
+std::string LabelText(int label); // the latest text set, from any thread
+
+// Fonts.
+int TextWidth(const std::string& utf8); // in the current font
+int FixedFontHeight();                  // pixel height of the fixed panel font
+
+// Real input: forgets everything queued or half-seen, so a test starts from a quiet window.
+void DiscardPendingInput();
