@@ -9,25 +9,9 @@
 #include "gui_fixture.h"
 #include "platform/script.h"
 #include "platform/window.h"
+#include "recording_handlers.h"
 
 namespace {
-
-// Handler calls seen during a test.
-struct Seen {
-    std::vector<int> commands;
-    std::vector<std::pair<float, float>> moves;
-    int closes = 0;
-};
-Seen seen;
-void InstallRecordingHandlers()
-{
-    seen = Seen{};
-    MainWindowHandlers handlers;
-    handlers.menuEvent = [](int32_t command) { seen.commands.push_back(command); };
-    handlers.mouseMove = [](float x, float y) { seen.moves.emplace_back(x, y); };
-    handlers.close = [] { ++seen.closes; };
-    SetMainWindowHandlers(handlers);
-}
 
 } // namespace
 

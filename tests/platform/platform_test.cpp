@@ -4,6 +4,7 @@
 #include "platform/inspection.h"
 #include "platform/qt_internal.h"
 #include "platform/window.h"
+#include "recording_handlers.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -60,23 +61,6 @@ void ResetDrawing()
     SetFillColor(White);
     SetTransparentText(false);
     FillClient(White);
-}
-
-// Handler calls seen during a test.
-struct Seen {
-    std::vector<int> commands;
-    std::vector<std::pair<float, float>> moves;
-    int closes = 0;
-};
-Seen seen;
-void InstallRecordingHandlers()
-{
-    seen = Seen{};
-    MainWindowHandlers handlers;
-    handlers.menuEvent = [](int32_t command) { seen.commands.push_back(command); };
-    handlers.mouseMove = [](float x, float y) { seen.moves.emplace_back(x, y); };
-    handlers.close = [] { ++seen.closes; };
-    SetMainWindowHandlers(handlers);
 }
 
 // Real (non-scripted) input sent to the client widget as Qt would deliver it.
