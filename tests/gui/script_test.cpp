@@ -11,10 +11,6 @@
 #include "platform/window.h"
 #include "recording_handlers.h"
 
-namespace {
-
-} // namespace
-
 TEST(PlatformScript, EventsComeInOrderAndReachTheirHandlers)
 {
     OpenTestWindow();
