@@ -186,8 +186,8 @@ std::string DecodeLine(std::string raw, bool cutOff)
 
 // --- Reading ---
 
-// The file's lines, at most FileLines of them and each at most MaxLineBytes long (the rest of a longer
-// line is skipped). CR LF, LF and a lone CR all end a line.
+// The file's lines one by one, each at most MaxLineBytes long (the rest of a longer line is skipped),
+// up to MaxFileBytes in all. CR LF, LF and a lone CR all end a line.
 class LineReader {
   public:
     explicit LineReader(std::FILE* file) : file_(file) {}
@@ -361,10 +361,12 @@ std::string SaveHallOfFame()
     std::string text;
     for (int d = 0; d < Difficulties; ++d) {
         for (int r = 1; r <= Ranks; ++r) {
-            for (const std::string& value :
-                 {CleanName(HallOfFame.ChampionNames[d][r]), CleanName(HallOfFame.ChampionDates[d][r]),
-                  CleanName(HallOfFame.ChampionTimes[d][r])}) {
-                text += value;
+            Slot slot = GetSlot(d, r);
+            if (IsEmptyTime(slot.time)) {
+                slot = {"", "", "9"};
+            }
+            for (const std::string& value : {slot.name, slot.date, slot.time}) {
+                text += CleanName(value);
                 text += "\r\n";
             }
         }
