@@ -44,7 +44,7 @@ void ResetGameState()
 void InitGameState()
 {
     ResetGameState();
-    // The hall of fame is loaded here once it exists (LoadHallOfFame).
+    LoadHallOfFame();
 }
 
 void StartUp()

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/exit.h"
 #include "app/startup.h"
@@ -15,6 +16,7 @@
 #include "platform/script.h"
 #include "platform/window.h"
 #include "play/symbol_picker.h"
+#include "records/hall_of_fame.h"
 #include "screen/clock.h"
 #include "screen/failure_message.h"
 #include "screen/palette.h"
@@ -93,6 +95,19 @@ TEST_F(StartUpTest, GameStateStartsAtItsDefaults)
     EXPECT_EQ(DifficultyName[2], "Schwer ");
     EXPECT_EQ(DifficultyName[2].size(), 7u);
     EXPECT_EQ(DifficultyName[3], "Extrem ");
+}
+
+TEST(InitGameState, LoadsTheHallOfFameFromTheWorkingFolder)
+{
+    ScopedTempFolder folder;
+    std::ofstream(HallOfFameFileName, std::ios::binary) << "Anna\r\n01.02.2024\r\n00:12:34.5\r\n";
+
+    InitGameState();
+
+    EXPECT_EQ(HallOfFame.ChampionNames[0][1], "Anna");
+    EXPECT_EQ(HallOfFame.ChampionTimes[0][1], "00:12:34.5");
+    EXPECT_EQ(HallOfFame.ChampionTimes[0][2], "9");
+    ResetHallOfFame();
 }
 
 TEST_F(StartUpTest, MenuChecksFollowTheDefaults)
