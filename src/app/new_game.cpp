@@ -25,11 +25,7 @@ static void SetUpPuzzle()
 void StartNewGame()
 {
     SetUpPuzzle();
-    // The timed game starts (the clock takes its start time here once it runs).
-    GameRunning = true;
-    PuzzleSolved = false;
-    FinalTime = "X";
-    UpdateClock();
+    StartClock();
     RestartBoard();
     PlayLoop();
 }

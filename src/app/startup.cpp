@@ -35,7 +35,6 @@ void ResetGameState()
     HallOfFame = {};
     StatusText = PromptChooseMenu;
     GivenCount = 0;
-    FinalTime.clear();
     MouseX = MouseY = 0;
     EditingOwnBoard = false;
     RememberedLetter = 0;

@@ -4,10 +4,12 @@
 std::atomic<bool> GameRunning{false};
 std::atomic<bool> PuzzleSolved{false};
 std::atomic<bool> ClockHold{false};
+std::string FinalTime;
 
 void ResetTimedGame()
 {
     GameRunning = false;
     PuzzleSolved = false;
     ClockHold = false;
+    FinalTime.clear();
 }

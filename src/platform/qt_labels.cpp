@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <cmath>
 #include <map>
 #include <mutex>
 
@@ -35,7 +36,9 @@ int CreateLabel(int x, int y, int width, int height, const std::string& text, co
     auto* label = new QLabel(qtplatform::FromUtf8(text), parent);
     label->setGeometry(x, y, width, height);
     QFont font(qtplatform::ResolveFace(fontFace));
-    font.setPointSize(pointSize > 0 ? pointSize : 10);
+    // Points taken at 96 dots per inch and fixed in pixels, so the text fits the label's pixels on a
+    // screen of any resolution.
+    font.setPixelSize(int(std::lround((pointSize > 0 ? pointSize : 10) * 96.0 / 72.0)));
     label->setFont(font);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();

@@ -3,6 +3,7 @@
 
 #include "platform/script.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -11,9 +12,10 @@
 
 namespace {
 
-double (*TimeSource)() = nullptr;
-int (*RandomSource)(int) = nullptr;
-void (*Sleeper)(int) = nullptr;
+// Atomic: the clock's worker thread reads the time while a test may replace its source.
+std::atomic<double (*)()> TimeSource{nullptr};
+std::atomic<int (*)(int)> RandomSource{nullptr};
+std::atomic<void (*)(int)> Sleeper{nullptr};
 
 std::mt19937_64& Generator()
 {
@@ -25,8 +27,8 @@ std::mt19937_64& Generator()
 
 double TimeOfDay()
 {
-    if (TimeSource != nullptr) {
-        return TimeSource();
+    if (double (*source)() = TimeSource; source != nullptr) {
+        return source();
     }
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -53,8 +55,8 @@ std::string TodayText()
 
 int Random(int n)
 {
-    if (RandomSource != nullptr) {
-        return RandomSource(n);
+    if (int (*source)(int) = RandomSource; source != nullptr) {
+        return source(n);
     }
     if (n <= 1) {
         return 0;
@@ -76,8 +78,8 @@ void SeedRandom(uint64_t seed)
 
 void SleepMilliseconds(int milliseconds)
 {
-    if (Sleeper != nullptr) {
-        Sleeper(milliseconds);
+    if (void (*sleeper)(int) = Sleeper; sleeper != nullptr) {
+        sleeper(milliseconds);
         return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

@@ -79,8 +79,8 @@ void PlayLoop()
 {
     RedrawBoard();
     DrawButtonBar();
-    // When GameRunning is set (a new game), the clock worker starts here on its own thread and its id
-    // goes to ClockThreadId; it comes with the clock's worker.
+    if (GameRunning)
+        StartClockWorker(); // a new game: the label counts the seconds
 
     for (;;) {
         const WindowEvent event = WaitAndDispatchEvent();

@@ -87,6 +87,8 @@ class PlayTest : public ::testing::Test {
     }
     void TearDown() override
     {
+        GameRunning = false;
+        StopClockWorker();
         ResetScript();
         SetMainWindowHandlers({});
         AfterPointerMove = nullptr;

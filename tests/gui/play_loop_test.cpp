@@ -151,6 +151,40 @@ TEST_F(LoopTest, EscAndAEndTheLoopByKeyAndResetTheClockLabel)
     }
 }
 
+// Every way of stopping a timed game other than solving it shows no time and enters no result; the
+// loop is left with the mouse, which leaves the label as the stop set it.
+TEST_F(LoopTest, StoppedTimedGamesShowNoTimeAndEnterNoResult)
+{
+    const int wrong = solved(1, 1) % 12 + 1;
+    const struct {
+        const char* stop;
+        void (*script)(int wrong);
+    } stops[] = {
+        {"K then O",
+         [](int) {
+             ScriptKey('K');
+             ScriptKey('O');
+         }},
+        {"M", [](int) { ScriptKey('M'); }},
+        {"third wrong entry",
+         [](int wrong) {
+             for (int n = 0; n < 3; ++n)
+                 ScriptEntry(1, 1, wrong);
+         }},
+    };
+    for (const auto& stop : stops) {
+        PlayGrid = clues;
+        ErrorCount = 0;
+        ShowCandidates = false;
+        StartClock();
+        stop.script(wrong);
+        ScriptLeftClick(700, BarY);
+        ASSERT_TRUE(RunPlayLoop()) << stop.stop;
+        EXPECT_EQ(LabelText(ClockLabel), " 99:99:99") << stop.stop;
+        EXPECT_EQ(FinalTime, "X") << stop.stop;
+    }
+}
+
 TEST_F(LoopTest, AbbruchByMouseLeavesTheClockLabelAsItWas)
 {
     GameRunning = true;
