@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // 15 twips are one pixel (96 dpi), rounded to the nearest pixel (a whole number of twips never lies
@@ -43,6 +44,39 @@ struct Control {
     // fills the page of tab k, and its own position and size are not used. Other controls sit on the
     // window and leave this empty.
     std::string parent;
+
+    Control() = default;
+    Control(ControlKind kind, std::string name, std::string caption, int x, int y, int width, int height)
+        : kind(kind), name(std::move(name)), caption(std::move(caption)), x(x), y(y), width(width),
+          height(height)
+    {
+    }
+    // For tables: a copy with the rest set.
+    Control WithFont(std::string face, int pointSize) const
+    {
+        Control control = *this;
+        control.fontFace = std::move(face);
+        control.fontPointSize = pointSize;
+        return control;
+    }
+    Control WithColumns(std::vector<Column> listColumns) const
+    {
+        Control control = *this;
+        control.columns = std::move(listColumns);
+        return control;
+    }
+    Control WithTabs(std::vector<std::string> tabCaptions) const
+    {
+        Control control = *this;
+        control.tabs = std::move(tabCaptions);
+        return control;
+    }
+    Control On(std::string parentName) const
+    {
+        Control control = *this;
+        control.parent = std::move(parentName);
+        return control;
+    }
 };
 
 struct WindowDefinition {

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +143,7 @@ QTreeWidget* MakeListView(const Control& control, QWidget* parent)
     QStringList captions;
     for (const Column& column : control.columns)
         captions << qtplatform::FromUtf8(column.caption);
+    list->header()->setStretchLastSection(false); // every column keeps its width
     list->setColumnCount(int(captions.size()));
     list->setHeaderLabels(captions);
     for (size_t i = 0; i < control.columns.size(); ++i)
