@@ -17,6 +17,7 @@ int ClientWidth();
 int ClientHeight();
 // Benchmarks hide the window, so no repaint to a screen is timed.
 bool MainWindowShown();
+bool MainWindowEnabled(); // false while a modal window runs
 void HideMainWindow();
 
 // Menus and labels.

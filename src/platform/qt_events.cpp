@@ -1,4 +1,4 @@
-// The real input of the main window and the game's event wait.
+// The real input of the main window and the game's event wait, and the wait of the modal windows.
 //
 // Qt delivers input to the widgets while the wait runs QCoreApplication::processEvents; the widgets
 // only queue it here, and WaitAndDispatchEvent hands one queued event at a time to the game.
@@ -103,6 +103,13 @@ void QueueMenuCommand(int command)
 {
     if (platform_events::CommandsAccepted())
         Push({WM_COMMAND, command, 0, 0});
+}
+
+// The modal window's real input: Qt delivers it to the window's controls, which queue handlers.
+void WaitForModalInput()
+{
+    while (ModalWindowWaiting())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace qtplatform

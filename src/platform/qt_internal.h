@@ -46,6 +46,23 @@ void SetMenuCommandsFlag(bool enabled);
 // The game's key code for a Qt key (letters upper case, digits, Esc 27, Enter 13, else not a letter/digit).
 int VirtualKeyFromQt(int qtKey);
 
+// Modal windows (qt_dialogs.cpp). Their input only queues the handlers it calls; the window's
+// routine runs them from its own wait, one at a time.
+// True while the innermost modal window has no handler queued and has not ended.
+bool ModalWindowWaiting();
+// Runs the handlers queued for the innermost modal window, oldest first, until it is done.
+void RunQueuedModalHandlers();
+// One turn of the modal wait, supplied by the event source the binary links: the window's real
+// input until a handler is queued or the window ended, or the script's next answer for the window.
+void WaitForModalInput();
+// What a user does in the innermost modal window (controls of windows below it are found too);
+// false when no such control takes that input.
+std::string InnermostModalWindowName();
+bool HasModalControl(const std::string& name);
+bool ClickModalControl(const std::string& name); // a button or option button
+bool TypeInModalControl(const std::string& name, int character);
+void CloseModalWindow(); // the innermost window's close box
+
 // Paints the labels onto a copy of the client image (screenshots).
 void PaintLabels(QImage& image);
 

@@ -250,6 +250,11 @@ bool MainWindowShown()
     return mainFrame && mainFrame->isVisible();
 }
 
+bool MainWindowEnabled()
+{
+    return takesInput && (!clientArea || clientArea->isEnabled());
+}
+
 void HideMainWindow()
 {
     if (mainFrame)

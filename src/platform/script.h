@@ -31,7 +31,11 @@ void ScriptMenu(int command);
 void ScriptCloseRequest();
 // The next message box returns this button number.
 void ScriptMessageBoxAnswer(int button);
-// The next dialog takes these answers (their meaning belongs to the dialog).
+// The next dialog takes these answers. A modal window (platform/dialogs.h) takes one answer each time
+// it waits and does its entries in order as the user would: "name=text" sets a text box, "name#k"
+// chooses tab k, "name:chars" types the characters in the control, "<window>_Close" clicks the close
+// box and a bare name clicks that button or option button. A window waiting with no answer left
+// throws ScriptExhausted; an entry that fits no control throws std::invalid_argument.
 void ScriptDialogAnswer(const std::vector<std::string>& answer);
 bool TakeDialogAnswer(std::vector<std::string>& answer);
 

@@ -1,8 +1,9 @@
 // Scripted input for headless tests, in place of the window's real input: a whole run of input is
-// queued here and fed to the game's own event waits and message boxes in order. A wait that finds the
-// script used up throws ScriptExhausted, and EndProgram throws ProgramEnded, so a test can run a
-// command from start to end and then look at the state, the client image and the files. What the
-// window itself receives (a real pointer, keys) is ignored: a scripted run sees only its script.
+// queued here and fed to the game's own event waits, message boxes and modal windows in order. A wait
+// that finds the script used up throws ScriptExhausted, and EndProgram throws ProgramEnded, so a test can run
+// a command from start to end and then look at the state, the client image and the files. What the window
+// itself receives (a real pointer, keys) is ignored: a scripted run sees only its script.
+#include "platform/dialogs.h"
 #include "platform/event_dispatch.h"
 #include "platform/qt_internal.h"
 #include "platform/script.h"
@@ -68,9 +69,58 @@ bool NextScripted(QueuedEvent& out)
     return false;
 }
 
+// One entry of a dialog answer, done as the user would in the innermost modal window:
+// "name=text" sets a text box, "name#k" chooses tab k, "name:chars" types the characters in the
+// control, "<window>_Close" is the close box, and a bare name clicks that button or option button.
+void ApplyDialogEntry(const std::string& entry)
+{
+    const size_t mark = entry.find_first_of("=#:");
+    const std::string name = entry.substr(0, mark);
+    const std::string rest = mark == std::string::npos ? std::string() : entry.substr(mark + 1);
+    const bool known = qtplatform::HasModalControl(name);
+    if (mark == std::string::npos && name == qtplatform::InnermostModalWindowName() + "_Close") {
+        qtplatform::CloseModalWindow();
+        return;
+    }
+    if (known && mark == std::string::npos && qtplatform::ClickModalControl(name))
+        return;
+    if (known && mark != std::string::npos) {
+        switch (entry[mark]) {
+        case '=':
+            SetControlText(name, rest);
+            return;
+        case '#':
+            SelectTab(name, std::stoi(rest));
+            return;
+        default:
+            for (unsigned char character : rest)
+                qtplatform::TypeInModalControl(name, character);
+            return;
+        }
+    }
+    throw std::invalid_argument("dialog answer \"" + entry + "\" fits no control of " +
+                                qtplatform::InnermostModalWindowName());
+}
+
 } // namespace
 
 namespace qtplatform {
+
+// A modal window takes the script's next dialog answer, entry by entry, each entry's handlers run
+// before the next; entries after the one that ended the window are not used.
+void WaitForModalInput()
+{
+    QCoreApplication::processEvents();
+    std::vector<std::string> answer;
+    if (!TakeDialogAnswer(answer))
+        throw ScriptExhausted();
+    for (const std::string& entry : answer) {
+        if (!ModalWindowWaiting())
+            break;
+        ApplyDialogEntry(entry);
+        RunQueuedModalHandlers();
+    }
+}
 
 void QueueMouseMove(int, int) {}
 void QueueButtonPress(int, int, int) {}

@@ -2,11 +2,13 @@
 // rule, message-box and dialog answers.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "gui_fixture.h"
+#include "platform/dialogs.h"
 #include "platform/script.h"
 #include "platform/window.h"
 #include "recording_handlers.h"
@@ -106,4 +108,82 @@ TEST(PlatformDialogs, ScriptedMessageBoxesAreRecordedAndAnswered)
     EXPECT_FALSE(TakeDialogAnswer(answer));
     ResetScript();
     EXPECT_TRUE(ShownMessageBoxes().empty());
+}
+
+namespace {
+
+WindowDefinition NameEntry(const std::string& name)
+{
+    WindowDefinition window;
+    window.name = name;
+    window.caption = "Name";
+    window.width = 4500;
+    window.height = 2400;
+    window.controls = {
+        {ControlKind::TextBox, "ed1", "", 150, 150, 3000, 300},
+        {ControlKind::Button, "cmdOk", "&OK", 150, 600, 1200, 375},
+        Control(ControlKind::TabStrip, "tabs", "", 150, 1050, 3000, 900).WithTabs({"Leicht", "Mittel"}),
+    };
+    return window;
+}
+
+std::vector<std::string> calls;
+
+// Records each handler; "cmdOk" ends the window.
+const DialogHandlers recording = {
+    {"cmdOk_Click",
+     [] {
+         calls.push_back("ok " + ControlText("ed1"));
+         EXPECT_FALSE(MainWindowEnabled());
+         ModalDone = true;
+     }},
+    {"ed1_KeyPress", [] { calls.push_back("key " + std::to_string(LastKeyPressed())); }},
+    {"tabs_Click", [] { calls.push_back("tab " + std::to_string(SelectedTab("tabs"))); }},
+    {"frmName_Close", [] { calls.push_back("close"); }},
+};
+
+} // namespace
+
+// Each answer is one turn of the window's wait; its entries act in order, as the user would.
+TEST(PlatformScript, ModalWindowsTakeTheirAnswersEntryByEntry)
+{
+    OpenTestWindow();
+    calls.clear();
+    ScriptDialogAnswer({"ed1=Tar", "ed1:vo\r", "tabs#1", "frmName_Close"});
+    ScriptDialogAnswer({"cmdOk", "ed1=never used"});
+    RunModalWindow(NameEntry("frmName"), recording);
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"key 118", "key 111", "key 13", "tab 1", "close", "ok Tarvo"}));
+    std::vector<std::string> left;
+    EXPECT_FALSE(TakeDialogAnswer(left));
+
+    // Without a close handler the close box ends the window.
+    ScriptDialogAnswer({"frmOther_Close"});
+    RunModalWindow(NameEntry("frmOther"), {});
+
+    // A window opened from a handler takes the next answer; ending it ends the window below too.
+    calls.clear();
+    ScriptDialogAnswer({"ed1=Ilse", "cmdAgain"});
+    ScriptDialogAnswer({"ed1=Tarvo", "cmdOk"});
+    WindowDefinition outer = NameEntry("frmOuter");
+    outer.controls.push_back({ControlKind::Button, "cmdAgain", "&Nochmal", 1500, 600, 1200, 375});
+    RunModalWindow(outer, {{"cmdAgain_Click", [] {
+                                calls.push_back("again " + ControlText("ed1"));
+                                RunModalWindow(NameEntry("frmName"), recording);
+                                calls.push_back("back " + ControlText("ed1"));
+                            }}});
+    EXPECT_EQ(calls, (std::vector<std::string>{"again Ilse", "ok Tarvo", "back Ilse"}));
+}
+
+// A window that finds no answer, or an answer that fits none of its controls, ends the run; the main
+// window takes input again.
+TEST(PlatformScript, ModalWindowWithoutAFittingAnswerThrows)
+{
+    OpenTestWindow();
+    EXPECT_THROW(RunModalWindow(NameEntry("frmName"), recording), ScriptExhausted);
+    EXPECT_TRUE(MainWindowEnabled());
+    ScriptDialogAnswer({"cmdMissing"});
+    EXPECT_THROW(RunModalWindow(NameEntry("frmName"), recording), std::invalid_argument);
+    EXPECT_TRUE(MainWindowEnabled());
+    EXPECT_EQ(ControlText("ed1"), ""); // the window is gone
 }
