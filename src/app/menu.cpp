@@ -16,6 +16,7 @@
 #include "platform/window.h"
 #include "play/button_bar.h"
 #include "play/play_loop.h"
+#include "records/hall_of_fame_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
 
@@ -71,8 +72,8 @@ const MenuCommand* FindCommand(int32_t number)
 
 } // namespace
 
-// Commands whose windows do not exist yet (slot dialog, printing, hall of fame, help, information
-// window, own-board editor) do nothing until they arrive.
+// Commands whose windows do not exist yet (slot dialog, printing, help, information window, own-board
+// editor) do nothing until they arrive.
 const std::vector<MenuCommand> MenuCommands = {
     PopupCaption("&Kastenzahl"),
     Item(8, "&Neues Spiel", Prompts, StartNewGame),
@@ -129,7 +130,7 @@ const std::vector<MenuCommand> MenuCommands = {
     Item(
         45, "Rätsel-Symmetrie", Quiet, [] { KeepSymmetry = !KeepSymmetry; }, [] { return KeepSymmetry; }),
     Separator,
-    Item(50, "&Ruhmeshalle", Quiet, nullptr),
+    Item(50, "&Ruhmeshalle", Quiet, [] { ShowHallOfFame(Difficulty); }),
     PopupCaption("&Hilfe"),
     Item(60, "&Anleitung", Quiet, nullptr),
     Separator,

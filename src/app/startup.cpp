@@ -13,6 +13,7 @@
 #include "play/play_loop.h"
 #include "play/symbol_picker.h"
 #include "records/hall_of_fame.h"
+#include "records/hall_of_fame_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/fonts.h"
@@ -32,7 +33,8 @@ WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight)
 void ResetGameState()
 {
     ResetEngineState();
-    HallOfFame = {};
+    ResetHallOfFame();
+    PlayerName.clear();
     StatusText = PromptChooseMenu;
     GivenCount = 0;
     MouseX = MouseY = 0;
@@ -56,6 +58,7 @@ void StartUp()
 
     FillPalette();
     InstallBoardView();
+    InstallHallOfFameWindows();
     InitGameState();
     BuildMenuBar();
     UpdateMenuChecks();

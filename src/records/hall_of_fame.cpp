@@ -396,6 +396,16 @@ std::string SaveHallOfFame()
     return "";
 }
 
+std::vector<std::vector<std::string>> ListedRows(int difficulty)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (int rank = 1; rank <= Ranks; ++rank)
+        if (!IsEmptyTime(HallOfFame.ChampionTimes[difficulty][rank]))
+            rows.push_back({std::to_string(rank) + ".", HallOfFame.ChampionNames[difficulty][rank],
+                            HallOfFame.ChampionDates[difficulty][rank], HallOfFame.ChampionTimes[difficulty][rank]});
+    return rows;
+}
+
 void EnterResult(const std::string& finalTime, int difficulty)
 {
     if (difficulty < 0 || difficulty >= Difficulties) {

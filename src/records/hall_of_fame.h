@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct HallOfFameTables {
     std::string ChampionNames[4][11];
@@ -56,6 +57,10 @@ std::string SaveHallOfFame();
 
 // Control characters (below 0x20, and 0x7F) of a name as blanks, so it stays on its line.
 std::string CleanName(const std::string& name);
+
+// The rows the hall of fame lists for a difficulty, rank by rank: "r.", name, date, time of every
+// filled slot.
+std::vector<std::vector<std::string>> ListedRows(int difficulty);
 
 // After a solved timed game: when finalTime beats a stored time of the difficulty (an equal time
 // ranks after the stored one), asks for the name and enters it with today's date, shifting the slower

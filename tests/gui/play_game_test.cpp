@@ -2,11 +2,13 @@
 // through the picker until the board is solved, all inside the play loop.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "app/new_game.h"
 #include "engine/board_record.h"
 #include "platform/system.h"
+#include "records/hall_of_fame.h"
 #include "play_fixture.h"
 #include "temp_folder.h"
 #include "test_boards.h"
@@ -68,6 +70,9 @@ TEST_F(PlayTest, ANewGamePlayedToTheEndByPickerClicksIsSolvedInsideTheLoop)
             ScriptKey(VK_ESCAPE);
         };
         ScriptMouseMove(900, 100);
+        // The solved time enters the empty hall of fame: a name, then the hall of fame closed.
+        ScriptDialogAnswer({"ed1=Tester", "cmd5"});
+        ScriptDialogAnswer({"cmd3"});
         try {
             StartNewGame();
         } catch (const ScriptExhausted&) {
@@ -90,5 +95,11 @@ TEST_F(PlayTest, ANewGamePlayedToTheEndByPickerClicksIsSolvedInsideTheLoop)
         for (size_t i = 0; i + 1 < runningSeen.size(); ++i)
             ASSERT_TRUE(runningSeen[i]) << i;
         EXPECT_FALSE(runningSeen.back());
+        std::vector<std::string> unused;
+        EXPECT_FALSE(TakeDialogAnswer(unused)); // both windows opened, once each
+        LoadHallOfFame();
+        EXPECT_EQ(HallOfFame.ChampionNames[0][1], "Tester");
+        EXPECT_EQ(HallOfFame.ChampionTimes[0][1], FinalTime);
+        EXPECT_EQ(FinalTime.size(), 10u) << FinalTime; // hh:mm:ss.t
     }
 }

@@ -5,6 +5,8 @@
 
 #include "engine/board_check.h"
 #include "play/button_bar.h"
+#include "records/hall_of_fame.h"
+#include "records/hall_of_fame_windows.h"
 #include "play_fixture.h"
 #include "screen_pixels.h"
 #include "test_boards.h"
@@ -319,7 +321,15 @@ TEST_F(LoopTest, CompletingTheBoardEndsTheTimedGameInsideTheLoop)
         for (int c = 1; c <= 12; ++c)
             PlayGrid(c, r) = solved(c, r);
     PlayGrid(1, 1) = 0;
-    GameRunning = true;
+    StartClock();
+    // The clock hands the solved game to the hall of fame while the game is still marked solved.
+    static bool solvedAtEntry;
+    solvedAtEntry = false;
+    HallOfFameView.askPlayerName = [] {
+        solvedAtEntry = PuzzleSolved && FinalTime != "X";
+        return false;
+    };
+    HallOfFameView.showHallOfFame = nullptr;
     std::vector<bool> runningSeen;
     AfterPointerMove = [&] {
         if (!PickerOpen)
@@ -340,4 +350,6 @@ TEST_F(LoopTest, CompletingTheBoardEndsTheTimedGameInsideTheLoop)
     EXPECT_FALSE(runningSeen[4]);
     EXPECT_FALSE(PuzzleSolved);
     EXPECT_EQ(CheckMessage, VerdictSolved);
+    EXPECT_TRUE(solvedAtEntry);
+    InstallHallOfFameWindows();
 }
