@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <memory>
 
@@ -122,8 +123,9 @@ template <class Widget> Widget* FindAs(const std::string& name)
 
 QFont Font(const std::string& face, int pointSize)
 {
+    // Points taken at 96 dots per inch and fixed in pixels, as the twips of the layout are.
     QFont font(qtplatform::ResolveFace(face));
-    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    font.setPixelSize(int(std::lround((pointSize > 0 ? pointSize : 8) * 96.0 / 72.0)));
     return font;
 }
 
@@ -145,6 +147,7 @@ QTreeWidget* MakeListView(const Control& control, QWidget* parent)
     for (const Column& column : control.columns)
         captions << qtplatform::FromUtf8(column.caption);
     list->header()->setStretchLastSection(false); // every column keeps its width
+    list->setTextElideMode(Qt::ElideNone);        // a date or time cut short would mislead
     list->setColumnCount(int(captions.size()));
     list->setHeaderLabels(captions);
     for (size_t i = 0; i < control.columns.size(); ++i)

@@ -402,7 +402,8 @@ std::vector<std::vector<std::string>> ListedRows(int difficulty)
     for (int rank = 1; rank <= Ranks; ++rank)
         if (!IsEmptyTime(HallOfFame.ChampionTimes[difficulty][rank]))
             rows.push_back({std::to_string(rank) + ".", HallOfFame.ChampionNames[difficulty][rank],
-                            HallOfFame.ChampionDates[difficulty][rank], HallOfFame.ChampionTimes[difficulty][rank]});
+                            HallOfFame.ChampionDates[difficulty][rank],
+                            HallOfFame.ChampionTimes[difficulty][rank]});
     return rows;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr uint32_t WindowBackground = 0xB4C9D0; // the main window's
 
-int ShownDifficulty = 0;     // the tab `ruhm` opens on
+int ShownDifficulty = 0;       // the tab `ruhm` opens on
 bool ReopenHallOfFame = false; // "&Löschen" closes the window and opens a fresh one
 bool NameConfirmed = false;
 
@@ -32,10 +32,11 @@ WindowDefinition RuhmWindow()
                                   .WithFont("Arial", 0)
                                   .WithTabs({"Leicht", "Mittel", "Schwer", "Extrem"}));
     for (const char* list : ListViews)
-        window.controls.push_back(Control(ControlKind::ListView, list, "", 0, 0, 6330, 3855)
-                                      .WithFont("", 12)
-                                      .WithColumns({{"#", 415}, {"Name", 3100}, {"Datum", 1400}, {"Zeit", 1345}})
-                                      .On("tbs1"));
+        window.controls.push_back(
+            Control(ControlKind::ListView, list, "", 0, 0, 6330, 3855)
+                .WithFont("", 12)
+                .WithColumns({{"#", 415}, {"Name", 3100}, {"Datum", 1400}, {"Zeit", 1345}})
+                .On("tbs1"));
     window.controls.push_back(Control(ControlKind::Button, "cmd3", "&OK", 1365, 4320, 2115, 465));
     window.controls.push_back(Control(ControlKind::Button, "cmd4", "&Löschen", 3480, 4320, 2115, 465));
     return window;
@@ -116,9 +117,10 @@ void ShowHallOfFame(int difficulty)
     do {
         ReopenHallOfFame = false;
         ShownDifficulty = difficulty;
-        RunModalWindow(RuhmWindow(),
-                       {{"ruhm_Load", ruhm_Load}, {"cmd3_Click", cmd3_Click}, {"ruhm_Close", cmd3_Click},
-                        {"cmd4_Click", cmd4_Click}});
+        RunModalWindow(RuhmWindow(), {{"ruhm_Load", ruhm_Load},
+                                      {"cmd3_Click", cmd3_Click},
+                                      {"ruhm_Close", cmd3_Click},
+                                      {"cmd4_Click", cmd4_Click}});
         if (ReopenHallOfFame)
             ShowFailure(SaveHallOfFame());
     } while (ReopenHallOfFame);

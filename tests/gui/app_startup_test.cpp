@@ -141,7 +141,8 @@ TEST_F(StartUpTest, ExitQuestionAnsweredNoLeavesEverythingAsItWas)
 TEST_F(StartUpTest, ExitQuestionAnsweredYesEndsAtOnceWithoutWritingFiles)
 {
     ScopedTempFolder folder;
-    GameRunning = true;
+    StartClock();
+    StartClockWorker(); // a running clock is stopped before the window goes
     ScriptMessageBoxAnswer(1);
     EXPECT_THROW(ConfirmExit(), ProgramEnded);
     EXPECT_FALSE(MainWindowExists());

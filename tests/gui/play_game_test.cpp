@@ -8,8 +8,8 @@
 #include "app/new_game.h"
 #include "engine/board_record.h"
 #include "platform/system.h"
-#include "records/hall_of_fame.h"
 #include "play_fixture.h"
+#include "records/hall_of_fame.h"
 #include "temp_folder.h"
 #include "test_boards.h"
 

@@ -5,9 +5,9 @@
 
 #include "engine/board_check.h"
 #include "play/button_bar.h"
+#include "play_fixture.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_windows.h"
-#include "play_fixture.h"
 #include "screen_pixels.h"
 #include "test_boards.h"
 
