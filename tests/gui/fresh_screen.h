@@ -12,6 +12,7 @@
 #include "gui_fixture.h"
 #include "platform/draw.h"
 #include "play/symbol_picker.h"
+#include "records/hall_of_fame_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/palette.h"
@@ -24,6 +25,7 @@ inline void DrawFreshScreen()
     FillPalette();
     FillClient(Palette[12]);
     InstallBoardView();
+    InstallHallOfFameWindows();
     if (ClockLabel == 0)
         CreateClockLabel();
     DrawScreen();

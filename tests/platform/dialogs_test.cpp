@@ -129,8 +129,8 @@ TEST(PlatformModalWindows, ControlsBecomeWidgetsAtTheirPixelGeometry)
         }
         auto* edit = window->findChild<QLineEdit*>("ed1");
         EXPECT_EQ(edit->font().family(), qtplatform::ResolveFace("Courier New"));
-        EXPECT_EQ(edit->font().pointSize(), 12);
-        EXPECT_EQ(window->findChild<QLabel*>("lbl1")->font().pointSize(), 8); // the window's
+        EXPECT_EQ(edit->font().pixelSize(), 16);                               // 12 points at 96 dpi
+        EXPECT_EQ(window->findChild<QLabel*>("lbl1")->font().pixelSize(), 11); // the window's 8 points
 
         auto* tabs = window->findChild<QTabWidget*>("tabs");
         ASSERT_EQ(tabs->count(), 2);
