@@ -1,6 +1,7 @@
 // Reading and writing board records, restarting and clearing the board.
 #include "engine/board_record.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -82,27 +83,23 @@ std::string SaveBoardRecord(int16_t index)
         return {};
     }
     const std::string failure = "Das Brett konnte nicht gespeichert werden.\n";
-    GameFile file;
-    if (!file.openForReadWrite(LibraryFileName)) {
-        return failure + file.error();
-    }
-    int64_t length = file.length();
-    if (length < 0) {
-        return failure + file.error();
-    }
 
-    // A file of another length becomes four blank records; a good one is touched only inside the
-    // chosen record, so a failing write can never spoil the other slots.
-    static uint8_t image[SlotFileBytes];
-    const bool rebuild = length != SlotFileBytes;
-    if (rebuild) {
-        for (int k = 0; k < SlotRecords; ++k) {
-            uint8_t* blank = image + k * RecordBytes;
-            std::memset(blank, 0, RecordFillerOffset);
-            FillFiller(blank + RecordFillerOffset);
+    // The whole file as it will be: every record the old file holds whole, blank ones for the rest,
+    // then the chosen record. It replaces the old file whole or not at all, so no save ever spoils
+    // another slot.
+    std::string image(SlotFileBytes, '\0');
+    for (int k = 0; k < SlotRecords; ++k) {
+        FillFiller(reinterpret_cast<uint8_t*>(image.data()) + k * RecordBytes + RecordFillerOffset);
+    }
+    if (FileExists(LibraryFileName)) {
+        GameFile old;
+        const int64_t length = old.openForReading(LibraryFileName) ? old.length() : -1;
+        const int64_t whole = std::min<int64_t>(length, SlotFileBytes) / RecordBytes * RecordBytes;
+        if (length < 0 || !old.readBlock(image.data(), size_t(whole))) {
+            return failure + old.error();
         }
     }
-    uint8_t* record = image + index * RecordBytes;
+    uint8_t* record = reinterpret_cast<uint8_t*>(image.data()) + index * RecordBytes;
     std::memcpy(record + RecordPlayOffset, PlayGrid.cells, GridBytes);
     std::memcpy(record + RecordGivenOffset, GivenGrid.cells, GridBytes);
     CandidateBytes = {};
@@ -116,19 +113,8 @@ std::string SaveBoardRecord(int16_t index)
     std::memcpy(record + RecordNotesOffset, CandidateBytes.cells, MarkBytes);
     FillFiller(record + RecordFillerOffset);
 
-    bool written;
-    if (rebuild) {
-        // Reopening for writing also cuts off anything beyond the fourth record.
-        file.close();
-        written = file.openForWriting(LibraryFileName) && file.writeBlock(image, SlotFileBytes);
-    } else {
-        written = file.seek(int64_t(index) * RecordBytes) && file.writeBlock(record, RecordBytes);
-    }
-    written = written && file.close();
-    if (!written) {
-        return failure + file.error();
-    }
-    return {};
+    const std::string written = ReplaceFileWhole(LibraryFileName, image);
+    return written.empty() ? std::string() : failure + written;
 }
 
 void RestartBoard()

@@ -32,9 +32,10 @@ extern SymbolPlanes<uint8_t> CandidateBytes;
 // board bytes the file does not hold, or one with a cell value above 12, loads nothing: the result is
 // then the German reason for the player, otherwise empty.
 std::string LoadBoardRecord(int16_t index);
-// Writes PlayGrid, GivenGrid and CandidateMarks as record `index` (0..3) of LibraryFileName. A file
-// of another length than four records is first rewritten as four blank records. A save that fails
-// changes nothing else and gives the German reason for the player; otherwise the result is empty.
+// Writes PlayGrid, GivenGrid and CandidateMarks as record `index` (0..3) of LibraryFileName. The
+// file always ends up with four records: those the old file held whole are kept, missing ones start
+// blank. The file is replaced whole or not at all; a save that fails changes nothing and gives the
+// German reason for the player, otherwise the result is empty.
 std::string SaveBoardRecord(int16_t index);
 // Clears the notes and every cell that is not a clue.
 void RestartBoard();

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::string FileErrorReason(int code)
 {
@@ -215,4 +217,75 @@ bool GameFile::close()
         errno = flushError;
     }
     return fail("geschrieben");
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// The folder part of a name, "." for a bare name.
+std::string FolderOf(const std::string& name)
+{
+    const size_t slash = name.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+}
+
+} // namespace
+
+std::string ReplaceFileWhole(const std::string& name, const std::string& bytes)
+{
+    const auto failure = [&name](int code) {
+        return "Die Datei " + name + " kann nicht geschrieben werden (" + FileErrorReason(code) + ").";
+    };
+    struct stat old {};
+    const bool exists = ::stat(name.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return failure(S_ISDIR(old.st_mode) ? EISDIR : ESPIPE);
+    if (exists && ::access(name.c_str(), W_OK) != 0)
+        return failure(errno);
+
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? old.st_mode & 07777 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        return failure(errno);
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int code = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        code = errno;
+    }
+    if (written && exists)
+        ::chmod(temporary.c_str(), old.st_mode & 07777); // open's mode went through the umask
+    if (!written || ::rename(temporary.c_str(), name.c_str()) != 0) {
+        if (written)
+            code = errno;
+        ::unlink(temporary.c_str());
+        return failure(code);
+    }
+    // The rename itself made lasting; a folder that cannot be synced is not the player's failure.
+    const int folder = ::open(FolderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return "";
 }

@@ -16,6 +16,12 @@ bool FileExists(const std::string& name);
 // text for rare ones.
 std::string FileErrorReason(int code);
 
+// Replaces the file whole or not at all: the bytes go to a temporary file beside it, are flushed to
+// the disk and renamed over the old file, which keeps its permissions. A file this user may not write,
+// or a folder or device in its place, is refused. Returns "" or a German sentence naming the file and
+// the reason; on failure the old file is as it was and no temporary file is left.
+std::string ReplaceFileWhole(const std::string& name, const std::string& bytes);
+
 class GameFile {
   public:
     GameFile() = default;

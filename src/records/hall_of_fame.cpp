@@ -241,54 +241,6 @@ class LineReader {
     long long total_ = 0;
 };
 
-// --- Writing ---
-
-std::string SaveFailure(int code)
-{
-    return "Die Ruhmeshalle konnte nicht gespeichert werden.\nDie Datei " + std::string(HallOfFameFileName) +
-           " kann nicht geschrieben werden (" + FileErrorReason(code) + ").";
-}
-
-bool WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t written = ::write(fd, text.data() + done, text.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Makes the temporary file beside Champions.Rhm, with the permissions a new file gets.
-int CreateTemporary(std::string& name)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = std::string(HallOfFameFileName) + "." + std::to_string(::getpid()) + "." +
-               std::to_string(attempt) + ".tmp";
-        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-// Makes the rename itself last; a folder that cannot be synced is not the player's failure.
-void SyncFolder()
-{
-    int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 bool IsEmptyTime(const std::string& time)
@@ -372,28 +324,8 @@ std::string SaveHallOfFame()
         }
     }
 
-    std::string temporary;
-    int fd = CreateTemporary(temporary);
-    if (fd < 0) {
-        return SaveFailure(errno);
-    }
-    bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-    int code = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        code = errno;
-    }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return SaveFailure(code);
-    }
-    if (::rename(temporary.c_str(), HallOfFameFileName) != 0) {
-        code = errno;
-        ::unlink(temporary.c_str());
-        return SaveFailure(code);
-    }
-    SyncFolder();
-    return "";
+    const std::string failure = ReplaceFileWhole(HallOfFameFileName, text);
+    return failure.empty() ? "" : "Die Ruhmeshalle konnte nicht gespeichert werden.\n" + failure;
 }
 
 std::vector<std::vector<std::string>> ListedRows(int difficulty)

@@ -1,6 +1,9 @@
 // Board records: layout, loading, saving, refusing damaged files, restart and clear.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -191,9 +194,12 @@ TEST_F(RecordTest, FillerTakesEveryValueFromOneToTwelve)
     }
 }
 
-TEST_F(RecordTest, ShortAndLongFilesAreRebuiltAsFourBlankRecords)
+// A file of another length becomes four records: those it held whole keep every byte, the missing
+// ones start blank, and anything beyond the fourth is cut off.
+TEST_F(RecordTest, ShortAndLongFilesKeepTheirWholeRecordsAndGetBlankOnes)
 {
-    for (size_t length : {size_t(0), size_t(100), size_t(RecordBytes * 2), size_t(20000)}) {
+    for (size_t length :
+         {size_t(0), size_t(100), size_t(RecordBytes * 2), size_t(RecordBytes * 3 - 1), size_t(20000)}) {
         WriteFile("brett.l12", Bytes(length, 0x05));
         SomeBoard();
         Save(1);
@@ -201,11 +207,34 @@ TEST_F(RecordTest, ShortAndLongFilesAreRebuiltAsFourBlankRecords)
         ASSERT_EQ(file.size(), size_t(SlotFileBytes)) << length;
         for (int k : {0, 2, 3}) {
             const uint8_t* record = file.data() + k * RecordBytes;
-            EXPECT_TRUE(std::all_of(record, record + RecordFillerOffset, [](uint8_t b) { return b == 0; }))
+            const bool kept = size_t(k + 1) * RecordBytes <= length;
+            EXPECT_TRUE(std::all_of(record, record + (kept ? RecordBytes : RecordFillerOffset),
+                                    [kept](uint8_t b) { return b == (kept ? 0x05 : 0); }))
                 << length << " record " << k;
         }
         EXPECT_TRUE(std::equal(PlayGrid.cells, PlayGrid.cells + 169, file.data() + RecordBytes));
     }
+}
+
+// The file is replaced whole or not at all: a save cut short (here by a file-size limit) leaves the old
+// file as it was and no temporary file beside it.
+TEST_F(RecordTest, ASaveCutShortLeavesTheOldFileWhole)
+{
+    const Bytes before(SlotFileBytes, 0x03);
+    WriteFile("brett.l12", before);
+    SomeBoard();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{4000, limit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Save(2);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(ReadFile("brett.l12"), before);
+    ASSERT_EQ(Reported.size(), 1u);
+    EXPECT_NE(Reported[0].find("Datei zu groß"), std::string::npos) << Reported[0];
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
 }
 
 TEST_F(RecordTest, SavingIntoAFullFileChangesOnlyThatRecord)
