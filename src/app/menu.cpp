@@ -16,6 +16,7 @@
 #include "platform/window.h"
 #include "play/button_bar.h"
 #include "play/play_loop.h"
+#include "play/slot_dialog.h"
 #include "records/hall_of_fame_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
@@ -72,8 +73,8 @@ const MenuCommand* FindCommand(int32_t number)
 
 } // namespace
 
-// Commands whose windows do not exist yet (slot dialog, printing, help, information window, own-board
-// editor) do nothing until they arrive.
+// Commands whose windows do not exist yet (printing, help, information window) do nothing until they
+// arrive.
 const std::vector<MenuCommand> MenuCommands = {
     PopupCaption("&Kastenzahl"),
     Item(8, "&Neues Spiel", Prompts, StartNewGame),
@@ -89,8 +90,18 @@ const std::vector<MenuCommand> MenuCommands = {
     Separator,
     Item(99, "&Beenden", Quiet, ConfirmExit),
     PopupCaption("&Optionen"),
-    Item(20, "&lade Brett", Prompts, nullptr),
-    Item(21, "&sichere Brett", Prompts, nullptr),
+    Item(20, "&lade Brett", Prompts,
+         [] {
+             LibraryFileName = "brett.l12";
+             OpenLoadDialog();
+             UpdateDifficultyPanel();
+             PlayLoop();
+         }),
+    Item(21, "&sichere Brett", Prompts,
+         [] {
+             OpenSaveDialog();
+             PlayLoop();
+         }),
     Separator,
     Item(22, "&Brett lösen", Prompts, SolveCommand),
     Item(26, "B&rett löschen", Quiet, ClearBoard),

@@ -6,6 +6,7 @@
 #include "engine/board_record.h"
 #include "platform/draw.h"
 #include "platform/window.h"
+#include "play/slot_dialog.h"
 #include "play/symbol_picker.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
@@ -94,14 +95,14 @@ void RunButtonAction(int button, bool refreshClock)
     switch (button) {
     case LadenButton:
         LibraryFileName = "brett.l12";
-        // OpenLoadDialog() comes here with the slot dialog.
+        OpenLoadDialog();
         UpdateDifficultyPanel();
         RedrawBoard();
         if (refreshClock)
             UpdateClock();
         break;
     case SichernButton:
-        // OpenSaveDialog() comes here with the slot dialog.
+        OpenSaveDialog();
         break;
     case DruckenButton:
         // PrintBoard() comes here with printing.

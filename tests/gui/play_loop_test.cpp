@@ -5,6 +5,7 @@
 
 #include "engine/board_check.h"
 #include "play/button_bar.h"
+#include "play/slot_dialog.h"
 #include "play_fixture.h"
 #include "records/hall_of_fame.h"
 #include "records/hall_of_fame_windows.h"
@@ -95,16 +96,16 @@ TEST_F(LoopTest, ButtonHitZonesCloseTheGapsAndEndAtX750)
         EXPECT_EQ(PlayGrid, k.restarts ? clues : withEntry) << k.x << "," << k.y;
     }
 
-    // x 139 is in the gap after Laden's drawn rectangle and still Laden's; 140 is Sichern's.
-    LibraryFileName = "leicht.l12";
-    ScriptLeftClick(140, BarY);
-    ScriptKey(VK_ESCAPE);
-    ASSERT_TRUE(RunPlayLoop());
-    EXPECT_EQ(LibraryFileName, "leicht.l12");
-    ScriptLeftClick(139, BarY);
-    ScriptKey(VK_ESCAPE);
-    ASSERT_TRUE(RunPlayLoop());
-    EXPECT_EQ(LibraryFileName, "brett.l12");
+    // x 139 is in the gap after Laden's drawn rectangle and still Laden's; 140 is Sichern's. Each
+    // opens the slot dialog, which is cancelled.
+    for (int x : {140, 139}) {
+        ScriptLeftClick(x, BarY);
+        ScriptDialogAnswer({"cmd2"});
+        ScriptKey(VK_ESCAPE);
+        ASSERT_TRUE(RunPlayLoop());
+        EXPECT_EQ(SlotDialogLoads, x == 139) << x;
+        EXPECT_EQ(LibraryFileName, "brett.l12") << x;
+    }
 
     // x 751 hits nothing; 750 is Abbruch.
     ScriptLeftClick(751, BarY);
@@ -135,6 +136,7 @@ TEST_F(LoopTest, ButtonKeysActLikeTheButtonsInEitherCase)
     for (int key : {'L', 'l'}) {
         LibraryFileName = "leicht.l12";
         ScriptKey(key);
+        ScriptDialogAnswer({"cmd2"});
         ScriptKey(VK_ESCAPE);
         ASSERT_TRUE(RunPlayLoop());
         EXPECT_EQ(LibraryFileName, "brett.l12") << static_cast<char>(key);
