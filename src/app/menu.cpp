@@ -15,8 +15,10 @@
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "play/button_bar.h"
+#include "play/own_board_editor.h"
 #include "play/play_loop.h"
 #include "play/slot_dialog.h"
+#include "play/symbol_picker.h"
 #include "records/hall_of_fame_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
@@ -112,7 +114,11 @@ const std::vector<MenuCommand> MenuCommands = {
              RedrawBoard();
          }),
     Separator,
-    Item(11, "&Eigenes Brett", Prompts, nullptr),
+    Item(11, "&Eigenes Brett", Prompts,
+         [] {
+             OwnBoardEditor();
+             EditingOwnBoard = false;
+         }),
     PopupCaption("Sch&wierigkeit"),
     Item(
         30, "&Leicht", Quiet, [] { Difficulty = 0; }, [] { return Difficulty == 0; }),

@@ -88,6 +88,11 @@ int ButtonForKey(int key)
     return -1;
 }
 
+int UpperCaseKey(int key)
+{
+    return key >= 'a' && key <= 'z' ? key - ('a' - 'A') : key;
+}
+
 void RunButtonAction(int button, bool refreshClock)
 {
     const BarButton& bar = ButtonBar[button];

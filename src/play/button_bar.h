@@ -31,6 +31,8 @@ void DrawButtonBar();
 int ButtonAtPointer();
 // The button whose shortcut is this upper-case key, or -1.
 int ButtonForKey(int key);
+// A released key's code with lower-case letters as upper case: both act the same.
+int UpperCaseKey(int key);
 // The action of Laden, Sichern, Drucken, Neustart or Hilfe: the button drawn pressed, its work, then
 // the release of the mouse button waited for and the button raised again. Laden refreshes the clock
 // only when refreshClock is set.

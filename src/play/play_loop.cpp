@@ -85,9 +85,7 @@ void PlayLoop()
     for (;;) {
         const WindowEvent event = WaitAndDispatchEvent();
         if (event.message == WM_KEYUP) {
-            int key = event.wParam;
-            if (key >= 'a' && key <= 'z')
-                key -= 'a' - 'A';
+            const int key = UpperCaseKey(event.wParam);
             const int button = ButtonForKey(key);
             if (button == AbbruchButton || key == VK_ESCAPE) {
                 Abort(true);
