@@ -37,6 +37,7 @@ TEST_F(PlayTest, ANewGamePlayedToTheEndByPickerClicksIsSolvedInsideTheLoop)
 {
     for (uint64_t seed : {11u, 2024u, 77777u}) {
         ScopedTempFolder folder;
+        LoadHallOfFame(); // the fresh folder's: empty
         SeedRandom(seed);
         MakeRandomPuzzle();
         LibraryFileName = "leicht.l12";
