@@ -31,11 +31,9 @@ void RemoveGiven(int16_t column, int16_t row)
 // A left or right press on a cell, given or not; nothing happens off the board.
 void EditorBoardClick(bool rightButton)
 {
-    if (MouseX < BoardLeft || MouseX >= BoardLeft + 12 * CellWidth || MouseY < BoardTop ||
-        MouseY >= BoardTop + 12 * CellHeight)
+    int16_t column = 0, row = 0;
+    if (!CellAtPointer(column, row))
         return;
-    const auto column = static_cast<int16_t>((MouseX - BoardLeft) / CellWidth + 1);
-    const auto row = static_cast<int16_t>((MouseY - BoardTop) / CellHeight + 1);
     if (rightButton) {
         if (GivenGrid(column, row) != 0)
             RemoveGiven(column, row);

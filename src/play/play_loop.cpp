@@ -40,11 +40,9 @@ void Abort(bool byKey)
 // A left or right press at (MouseX, MouseY); nothing happens off the board and on clues.
 void BoardClick(bool rightButton)
 {
-    if (MouseX < BoardLeft || MouseX >= BoardLeft + 12 * CellWidth || MouseY < BoardTop ||
-        MouseY >= BoardTop + 12 * CellHeight)
+    int16_t column = 0, row = 0;
+    if (!CellAtPointer(column, row))
         return;
-    const auto column = static_cast<int16_t>((MouseX - BoardLeft) / CellWidth + 1);
-    const auto row = static_cast<int16_t>((MouseY - BoardTop) / CellHeight + 1);
     if (GivenGrid(column, row) != 0)
         return;
 

@@ -107,6 +107,16 @@ bool PointerOnPicker()
 
 } // namespace
 
+bool CellAtPointer(int16_t& column, int16_t& row)
+{
+    if (MouseX < BoardLeft || MouseX >= BoardLeft + 12 * CellWidth || MouseY < BoardTop ||
+        MouseY >= BoardTop + 12 * CellHeight)
+        return false;
+    column = static_cast<int16_t>((MouseX - BoardLeft) / CellWidth + 1);
+    row = static_cast<int16_t>((MouseY - BoardTop) / CellHeight + 1);
+    return true;
+}
+
 void ClosePicker()
 {
     ReleaseBackground();

@@ -16,6 +16,9 @@ extern PickerKind PickerMode; // set by the caller before the picker is shown
 extern int16_t PickerChoice;  // the highlighted symbol; kept between uses, 0 before the first
 extern bool PickerOpen;       // RunSymbolPicker is running; only then is PickerChoice tracked
 
+// The board cell under the pointer (MouseX, MouseY); false off the board.
+bool CellAtPointer(int16_t& column, int16_t& row);
+
 // The main window's pointer handler: keeps MouseX and MouseY current and moves the highlight.
 void Win_0_MouseMove(float x, float y);
 
