@@ -20,6 +20,8 @@
 #include "play/slot_dialog.h"
 #include "play/symbol_picker.h"
 #include "records/hall_of_fame_windows.h"
+#include "records/help.h"
+#include "records/info_windows.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
 
@@ -75,8 +77,7 @@ const MenuCommand* FindCommand(int32_t number)
 
 } // namespace
 
-// Commands whose windows do not exist yet (printing, help, information window) do nothing until they
-// arrive.
+// Commands whose windows do not exist yet (printing) do nothing until they arrive.
 const std::vector<MenuCommand> MenuCommands = {
     PopupCaption("&Kastenzahl"),
     Item(8, "&Neues Spiel", Prompts, StartNewGame),
@@ -149,9 +150,9 @@ const std::vector<MenuCommand> MenuCommands = {
     Separator,
     Item(50, "&Ruhmeshalle", Quiet, [] { ShowHallOfFame(Difficulty); }),
     PopupCaption("&Hilfe"),
-    Item(60, "&Anleitung", Quiet, nullptr),
+    Item(60, "&Anleitung", Quiet, [] { ShowHelpTopic("Kasten12.chm", "Übersicht.htm"); }),
     Separator,
-    Item(1, "über &Kastenzahl...", Quiet, nullptr),
+    Item(1, "über &Kastenzahl...", Quiet, ShowInfoWindow),
 };
 
 const std::vector<std::string> MenuDefinition = DefinitionLines(MenuCommands);

@@ -33,3 +33,10 @@ int FixedFontHeight();                  // pixel height of the fixed panel font
 
 // Real input: forgets everything queued or half-seen, so a test starts from a quiet window.
 void DiscardPendingInput();
+
+// The help viewer.
+bool HelpViewerShown();
+std::string HelpViewerTitle(); // the shown page's <title>
+std::string HelpViewerText();  // the shown page as plain text
+int HelpViewersMade();         // windows made so far (a second topic reuses the open one)
+void CloseHelpViewer();

@@ -8,6 +8,7 @@
 #include "platform/window.h"
 #include "play/slot_dialog.h"
 #include "play/symbol_picker.h"
+#include "records/help.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/drawing_helpers.h"
@@ -117,7 +118,7 @@ void RunButtonAction(int button, bool refreshClock)
         RedrawBoard();
         break;
     case HilfeButton:
-        // ShowHelpTopic("kasten12.chm", "erklärung.htm") comes here with the help viewer.
+        ShowHelpTopic("kasten12.chm", "erklärung.htm");
         break;
     default:
         return;

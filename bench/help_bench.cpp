@@ -1,0 +1,86 @@
+// Opening a help topic in the viewer: finding the help file, reading the topic's page from it and
+// showing it, offscreen; once with the viewer open (a second topic reuses it) and once with a new
+// viewer window each time.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/help.h"
+#include "platform/inspection.h"
+#include "platform/window.h"
+
+namespace {
+
+// A working folder holding only the help file; the benchmark changes into it and back again.
+class HelpFolder {
+  public:
+    HelpFolder() : previous_(std::filesystem::current_path())
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kastenzahl-help-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        folder_ = pattern;
+        std::filesystem::copy_file(KASTENZAHL_HELP_FILE, folder_ / "Kasten12.chm");
+        std::filesystem::current_path(folder_);
+    }
+    ~HelpFolder()
+    {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    HelpFolder(const HelpFolder&) = delete;
+    HelpFolder& operator=(const HelpFolder&) = delete;
+
+  private:
+    std::filesystem::path previous_, folder_;
+};
+
+void StartPlatform()
+{
+    static bool started = false;
+    if (started)
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "kastenzahl_bench";
+    static char* argv[] = {name, nullptr};
+    InitPlatform(argc, argv);
+    started = true;
+}
+
+void OpenTopic(benchmark::State& state)
+{
+    StartPlatform();
+    const bool newViewer = state.range(0) != 0;
+    HelpFolder folder;
+    const char* const topics[2] = {"Übersicht.htm", "erklärung.htm"};
+    int next = 0;
+    for (auto _ : state) {
+        if (newViewer)
+            CloseHelpViewer();
+        const auto start = std::chrono::steady_clock::now();
+        const bool shown = ShowHtmlHelpTopic("kasten12.chm", topics[next]);
+        benchmark::DoNotOptimize(HelpViewerTitle());
+        const auto end = std::chrono::steady_clock::now();
+        if (!shown)
+            state.SkipWithError("the topic could not be shown");
+        next = 1 - next;
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    CloseHelpViewer();
+}
+
+} // namespace
+
+BENCHMARK(OpenTopic)
+    ->Name("Help_OpenTopic")
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("new_viewer")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
