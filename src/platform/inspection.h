@@ -33,3 +33,7 @@ int FixedFontHeight();                  // pixel height of the fixed panel font
 
 // Real input: forgets everything queued or half-seen, so a test starts from a quiet window.
 void DiscardPendingInput();
+
+// Printing: from now on SelectPrinter gives, without a dialog, a PDF file at this path whose page
+// is widthDots x heightDots printer dots, all of it printable (an empty path restores the printer).
+void PrintToPdfFile(const std::string& path, int widthDots, int heightDots);
