@@ -20,6 +20,7 @@
 #include "play/slot_dialog.h"
 #include "play/symbol_picker.h"
 #include "records/hall_of_fame_windows.h"
+#include "records/printing.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
 
@@ -75,7 +76,7 @@ const MenuCommand* FindCommand(int32_t number)
 
 } // namespace
 
-// Commands whose windows do not exist yet (printing, help, information window) do nothing until they
+// Commands whose windows do not exist yet (help, information window) do nothing until they
 // arrive.
 const std::vector<MenuCommand> MenuCommands = {
     PopupCaption("&Kastenzahl"),
@@ -107,7 +108,7 @@ const std::vector<MenuCommand> MenuCommands = {
     Separator,
     Item(22, "&Brett lösen", Prompts, SolveCommand),
     Item(26, "B&rett löschen", Quiet, ClearBoard),
-    Item(27, "Brett &drucken", Quiet, nullptr),
+    Item(27, "Brett &drucken", Quiet, PrintBoard),
     Item(24, "Brett &mischen", Prompts,
          [] {
              ShuffleBoard();

@@ -266,3 +266,45 @@ TEST_F(PrintCommandTest, CancelledPrinterChoicePrintsAndShowsNothing)
     EXPECT_TRUE(ShownMessageBoxes().empty());
     EXPECT_TRUE(folder_.empty());
 }
+
+namespace {
+void NoSleep(int) {}
+} // namespace
+
+// Every way to print: the two menu commands, and the Drucken button and its key in the play loop.
+TEST_F(PrintCommandTest, MenuButtonAndKeyPrintTheBoard)
+{
+    LibraryFileName = "leicht.l12"; // Spieldruck's new game comes from here
+    SetFirstGivens(47);
+    for (int16_t record = 0; record < 4; ++record)
+        SaveBoardRecord(record);
+    SetSleepFunction(NoSleep);
+    struct Case {
+        const char* name;
+        int command;
+        void (*script)();
+    };
+    const Case cases[] = {
+        {"Brett drucken", 27, [] {}},
+        {"Spieldruck", 12, [] { ScriptKey(VK_ESCAPE); }},
+        {"D key", 10,
+         [] {
+             ScriptKey('D');
+             ScriptKey(VK_ESCAPE);
+         }},
+        {"Drucken button", 10,
+         [] {
+             ScriptLeftClick(300, 790);
+             ScriptKey(VK_ESCAPE);
+         }},
+    };
+    for (const Case& c : cases) {
+        SetFirstGivens(47);
+        const std::string path = std::string(c.name) + ".pdf";
+        PrintToPdfFile(path, 9600, 13200);
+        c.script();
+        Win_0_MenuEvent(c.command);
+        EXPECT_NE(PdfText(path).find("mit 47 Zahlen"), std::string::npos) << c.name;
+    }
+    SetSleepFunction(nullptr);
+}
