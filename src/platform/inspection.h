@@ -35,5 +35,6 @@ int FixedFontHeight();                  // pixel height of the fixed panel font
 void DiscardPendingInput();
 
 // Printing: from now on SelectPrinter gives, without a dialog, a PDF file at this path whose page
-// is widthDots x heightDots printer dots, all of it printable (an empty path restores the printer).
+// is widthDots x heightDots printer dots at 1200 per inch, all of it printable (an empty path restores
+// the printer). A PDF page is whole points, so sizes that are multiples of 50 dots come out exact.
 void PrintToPdfFile(const std::string& path, int widthDots, int heightDots);
