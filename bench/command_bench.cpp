@@ -319,6 +319,28 @@ void Clear(benchmark::State& state)
     EndGame();
 }
 
+// Brett drucken of a full board (the easy library's first puzzle solved) into a PDF file of an A4
+// page at 1200 dots per inch, the file written and closed.
+void PrintBoardCommand(benchmark::State& state)
+{
+    StartGame();
+    LoadPuzzle(0, 0);
+    PlayGrid = SolutionGrid;
+    ShowBoard();
+    const std::string path = "print.pdf";
+    PrintToPdfFile(path, 9921, 14031);
+    for (auto _ : state) {
+        std::filesystem::remove(path);
+        state.SetIterationTime(TimeMenuCommand(27));
+        if (!ShownMessageBoxes().empty() || !std::filesystem::exists(path)) {
+            state.SkipWithError("the board was not printed");
+            break;
+        }
+    }
+    PrintToPdfFile("", 0, 0);
+    EndGame();
+}
+
 // Zeige Kandidaten on the half-played board, switched on (range(0) = 1) or off.
 void Candidates(benchmark::State& state)
 {
@@ -429,6 +451,7 @@ BENCHMARK(SolveWithWrongEntry)
     ->Apply(Timed);
 BENCHMARK(Shuffle)->Name("Command_Shuffle")->DenseRange(0, 3)->ArgName("library")->Apply(Timed);
 BENCHMARK(Clear)->Name("Command_Clear")->Apply(Timed);
+BENCHMARK(PrintBoardCommand)->Name("Command_PrintBoard")->Apply(Timed);
 BENCHMARK(Candidates)->Name("Command_Candidates")->Arg(1)->Arg(0)->ArgName("on")->Apply(Timed);
 BENCHMARK(Symbols)->Name("Command_Symbols")->Arg(1)->Arg(0)->ArgName("letters")->Apply(Timed);
 BENCHMARK(PickerEntry)->Name("Play_PickerEntry")->Apply(Timed);

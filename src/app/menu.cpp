@@ -22,6 +22,7 @@
 #include "records/hall_of_fame_windows.h"
 #include "records/help.h"
 #include "records/info_windows.h"
+#include "records/printing.h"
 #include "screen/board_drawing.h"
 #include "screen/panels.h"
 
@@ -77,7 +78,6 @@ const MenuCommand* FindCommand(int32_t number)
 
 } // namespace
 
-// Commands whose windows do not exist yet (printing) do nothing until they arrive.
 const std::vector<MenuCommand> MenuCommands = {
     PopupCaption("&Kastenzahl"),
     Item(8, "&Neues Spiel", Prompts, StartNewGame),
@@ -108,7 +108,7 @@ const std::vector<MenuCommand> MenuCommands = {
     Separator,
     Item(22, "&Brett lösen", Prompts, SolveCommand),
     Item(26, "B&rett löschen", Quiet, ClearBoard),
-    Item(27, "Brett &drucken", Quiet, nullptr),
+    Item(27, "Brett &drucken", Quiet, PrintBoard),
     Item(24, "Brett &mischen", Prompts,
          [] {
              ShuffleBoard();

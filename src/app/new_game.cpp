@@ -7,6 +7,7 @@
 #include "engine/timed_game.h"
 #include "platform/system.h"
 #include "play/play_loop.h"
+#include "records/printing.h"
 #include "screen/clock.h"
 #include "screen/failure_message.h"
 #include "screen/panels.h"
@@ -33,6 +34,6 @@ void StartNewGame()
 void PrintNewGame()
 {
     SetUpPuzzle();
-    // The board is printed here once printing exists (PrintBoard).
+    PrintBoard();
     PlayLoop();
 }

@@ -40,3 +40,8 @@ std::string HelpViewerTitle(); // the shown page's <title>
 std::string HelpViewerText();  // the shown page as plain text
 int HelpViewersMade();         // windows made so far (a second topic reuses the open one)
 void CloseHelpViewer();
+
+// Printing: from now on SelectPrinter gives, without a dialog, a PDF file at this path whose page
+// is widthDots x heightDots printer dots at 1200 per inch, all of it printable (an empty path restores
+// the printer). A PDF page is whole points, so sizes that are multiples of 50 dots come out exact.
+void PrintToPdfFile(const std::string& path, int widthDots, int heightDots);

@@ -6,10 +6,12 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <string>
 
 class QWidget;
 class QMainWindow;
+class QPrinter;
 
 namespace qtplatform {
 
@@ -62,6 +64,11 @@ bool HasModalControl(const std::string& name);
 bool ClickModalControl(const std::string& name); // a button or option button
 bool TypeInModalControl(const std::string& name, int character);
 void CloseModalWindow(); // the innermost window's close box
+
+// The system's printer, supplied by the event source: the default printer when it is usable, else
+// the one chosen in the printer-selection dialog; null when that is cancelled. The script has no
+// system printer and answers as cancelled, so a scripted run prints only into PDF files.
+std::unique_ptr<QPrinter> SystemPrinter();
 
 // Paints the labels onto a copy of the client image (screenshots).
 void PaintLabels(QImage& image);

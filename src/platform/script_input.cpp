@@ -10,6 +10,7 @@
 #include "platform/window.h"
 
 #include <QCoreApplication>
+#include <QPrinter>
 #include <deque>
 #include <set>
 
@@ -120,6 +121,11 @@ void WaitForModalInput()
         ApplyDialogEntry(entry);
         RunQueuedModalHandlers();
     }
+}
+
+std::unique_ptr<QPrinter> SystemPrinter()
+{
+    return nullptr;
 }
 
 void QueueMouseMove(int, int) {}

@@ -9,6 +9,7 @@
 #include "play/slot_dialog.h"
 #include "play/symbol_picker.h"
 #include "records/help.h"
+#include "records/printing.h"
 #include "screen/board_drawing.h"
 #include "screen/clock.h"
 #include "screen/drawing_helpers.h"
@@ -111,7 +112,7 @@ void RunButtonAction(int button, bool refreshClock)
         OpenSaveDialog();
         break;
     case DruckenButton:
-        // PrintBoard() comes here with printing.
+        PrintBoard();
         break;
     case NeustartButton:
         RestartBoard();
