@@ -1,5 +1,6 @@
 # The two entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds
-# and runs the whole suite headless.
+# and runs the whole suite headless, then once more under the address and undefined-behaviour
+# sanitizers.
 .PHONY: run test
 
 run:
@@ -9,3 +10,4 @@ run:
 test:
 	@tools/setup.sh
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+	@tools/sanitize.sh

@@ -303,5 +303,6 @@ TEST(PlatformModalWindows, WaitingBlocksWithoutSpinning)
     });
     RunModalWindow(EveryKind(), {{"cmdOk_Click", [] { ModalDone = true; }}});
     EXPECT_GE(wall, 0.25);
-    EXPECT_LT(cpu, wall / 10) << "cpu " << cpu << " s of " << wall << " s waiting";
+    // A spinning wait would use the whole time; a quarter leaves room for a loaded or instrumented run.
+    EXPECT_LT(cpu, wall / 4) << "cpu " << cpu << " s of " << wall << " s waiting";
 }
