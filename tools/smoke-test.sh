@@ -33,6 +33,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM # so that a timeout's signal also runs the clean-up
 
 # Polls a command until it succeeds, at most timeout_s seconds.
 wait_until() {
