@@ -290,6 +290,11 @@ TEST_F(HallOfFameTest, ADamagedFileLoadsWhatMakesSenseAndStaysUntouched)
         return repeated;
     };
     auto first = [&](size_t count) { return Join({lines.begin(), lines.begin() + count}); };
+    // The last slot of the file filled: it is the only one of difficulty 3.
+    const Slot eve{"Eve", "05.02.2024", "00:00:01.0"};
+    const std::string withEve = with({{118, eve.name}, {119, eve.date}, {120, eve.time}});
+    Hall baseWithEve = base;
+    baseWithEve[3] = {eve};
     Hall short40 = base;
     short40[1].pop_back();
 
@@ -303,6 +308,10 @@ TEST_F(HallOfFameTest, ADamagedFileLoadsWhatMakesSenseAndStaysUntouched)
         {"short, the last slot read cut after its name", first(40), short40},
         {"last line without its end", Join(lines).substr(0, Join(lines).size() - 2), base},
         {"too long", Join(lines) + std::string(100000, '\n') + "Eve\r\n01.01.2000\r\n00:00:01.0\r\n", base},
+        {"119 lines, the last slot's time missing", withEve.substr(0, withEve.size() - 12), base},
+        {"121 lines", withEve + "Zoe\r\n", baseWithEve},
+        {"10000 lines", withEve + repeat("Zoe\r\n01.01.2000\r\n00:00:01.0\r\n", (10000 - 121) / 3) + "Zoe\r\n",
+         baseWithEve},
         {"LF line ends", Join(lines, "\n"), base},
         {"lone CR line ends", Join(lines, "\r"), base},
         {"a NUL in a name and in a time",
