@@ -1,7 +1,7 @@
 # The two entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds
-# and runs the whole suite headless, then once more under the address and undefined-behaviour
-# sanitizers.
-.PHONY: run test
+# and runs the whole suite headless. `make sanitize` runs the suite once more under the address and
+# undefined-behaviour sanitizers.
+.PHONY: run test sanitize
 
 run:
 	@tools/setup.sh
@@ -10,4 +10,7 @@ run:
 test:
 	@tools/setup.sh
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+
+sanitize:
+	@tools/setup.sh
 	@tools/sanitize.sh
