@@ -1,7 +1,7 @@
-# The two entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds
-# and runs the whole suite headless. `make sanitize` runs the suite once more under the address and
-# undefined-behaviour sanitizers.
-.PHONY: run test sanitize
+# The entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds and
+# runs the whole suite headless. `make sanitize` runs the suite once more under the address and
+# undefined-behaviour sanitizers; `make fuzz` fuzzes the file readers (tools/fuzz.sh SECONDS).
+.PHONY: run test sanitize fuzz
 
 run:
 	@tools/setup.sh
@@ -14,3 +14,7 @@ test:
 sanitize:
 	@tools/setup.sh
 	@tools/sanitize.sh
+
+fuzz:
+	@tools/setup.sh
+	@tools/fuzz.sh 600

@@ -241,6 +241,17 @@ class LineReader {
     long long total_ = 0;
 };
 
+// A name as the file reads it back: cut to a line's length and decoded, so a name that is not UTF-8
+// is entered as it will load.
+std::string NameAsRead(std::string name)
+{
+    const bool cutOff = name.size() > MaxLineBytes;
+    if (cutOff) {
+        name.resize(MaxLineBytes);
+    }
+    return DecodeLine(std::move(name), cutOff);
+}
+
 } // namespace
 
 bool IsEmptyTime(const std::string& time)
@@ -354,7 +365,7 @@ void EnterResult(const std::string& finalTime, int difficulty)
     }
     // Cancelled, nothing is entered and the tables stay as they are.
     if (rank != 0 && HallOfFameView.askPlayerName != nullptr && HallOfFameView.askPlayerName()) {
-        PlayerName = CleanName(PlayerName);
+        PlayerName = CleanName(NameAsRead(PlayerName));
         for (int r = Ranks; r > rank; --r) {
             PutSlot(difficulty, r, GetSlot(difficulty, r - 1));
         }

@@ -371,6 +371,19 @@ TEST_F(HallOfFameTest, ANameInWindows1252IsReadAsUtf8)
     EXPECT_EQ(HallOfFame.ChampionNames[0][2], "Jürgen"); // already UTF-8: kept
 }
 
+TEST_F(HallOfFameTest, ANameThatIsNotUtf8IsEnteredAsItLoadsBack)
+{
+    TypedName = "\r\n\xbcr";
+    EnterResult(Time(5), 2);
+
+    EXPECT_EQ(PlayerName, "  \xc2\xbcr");
+    Hall expected;
+    expected[2] = {{"  \xc2\xbcr", TodayText(), Time(5)}};
+    EXPECT_EQ(Tables(), expected);
+    LoadHallOfFame();
+    EXPECT_EQ(Tables(), expected);
+}
+
 TEST_F(HallOfFameTest, ASaveOverAFolderReturnsTheReasonAndKeepsTheTables)
 {
     fs::create_directory(HallOfFameFileName);
