@@ -8,6 +8,8 @@
 // Esc key that ends the loop and the steps after every command.
 #include <benchmark/benchmark.h>
 
+#include "offscreen_platform.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -96,11 +98,7 @@ void StartGame()
 {
     static bool started = false;
     if (!started || MainWindowShown() || !MainWindowExists()) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "kastenzahl_bench";
-        static char* argv[] = {name, nullptr};
-        InitPlatform(argc, argv);
+        StartOffscreenPlatform();
         EnterWorkingFolder();
         StartUp();
         HideMainWindow();

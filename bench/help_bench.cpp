@@ -3,6 +3,8 @@
 // viewer window each time.
 #include <benchmark/benchmark.h>
 
+#include "offscreen_platform.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -38,22 +40,9 @@ class HelpFolder {
     std::filesystem::path previous_, folder_;
 };
 
-void StartPlatform()
-{
-    static bool started = false;
-    if (started)
-        return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "kastenzahl_bench";
-    static char* argv[] = {name, nullptr};
-    InitPlatform(argc, argv);
-    started = true;
-}
-
 void OpenTopic(benchmark::State& state)
 {
-    StartPlatform();
+    StartOffscreenPlatform();
     const bool newViewer = state.range(0) != 0;
     HelpFolder folder;
     const char* const topics[2] = {"Übersicht.htm", "erklärung.htm"};

@@ -2,6 +2,8 @@
 // the notes from CandidateMarks and with all computed candidates.
 #include <benchmark/benchmark.h>
 
+#include "offscreen_platform.h"
+
 #include <cstdlib>
 
 #include "engine/board_record.h"
@@ -24,11 +26,7 @@ void OpenScreen()
     static bool open = false;
     if (open)
         return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "kastenzahl_bench";
-    static char* argv[] = {name, nullptr};
-    InitPlatform(argc, argv);
+    StartOffscreenPlatform();
     OpenMainWindow("Kastenzahl V6.0 by Tarvo", 0, 0, 1156, 903);
     SetClientSize(ClientImageWidth, ClientImageHeight);
     ResetEngineState();
