@@ -8,6 +8,7 @@
 #include "engine/solver.h"
 #include "platform/dialogs.h"
 #include "screen/failure_message.h"
+#include "screen/palette.h"
 
 int16_t BoardSlot = 0;
 bool SlotDialogLoads = false;
@@ -23,7 +24,7 @@ WindowDefinition SlotWindow(const std::string& caption)
     window.caption = caption;
     window.width = 3750;
     window.height = 2370;
-    window.backgroundRgb = 0xB4C9D0;
+    window.backgroundRgb = Palette[12]; // the main window's
     window.fontFace = "Arial";
     window.offsetX = 724;
     window.offsetY = 330;

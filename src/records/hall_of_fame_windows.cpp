@@ -6,10 +6,10 @@
 #include "platform/dialogs.h"
 #include "platform/window.h"
 #include "records/hall_of_fame.h"
+#include "screen/failure_message.h"
+#include "screen/palette.h"
 
 namespace {
-
-constexpr uint32_t WindowBackground = 0xB4C9D0; // the main window's
 
 int ShownDifficulty = 0;       // the tab `ruhm` opens on
 bool ReopenHallOfFame = false; // "&Löschen" closes the window and opens a fresh one
@@ -24,7 +24,7 @@ WindowDefinition RuhmWindow()
     window.caption = "Ruhmeshalle";
     window.width = 6960;
     window.height = 5355;
-    window.backgroundRgb = WindowBackground;
+    window.backgroundRgb = Palette[12]; // the main window's
     window.fontFace = "MS Shell Dlg";
     window.offsetX = 157;
     window.offsetY = 226;
@@ -49,7 +49,7 @@ WindowDefinition ChampWindow()
     window.caption = "Bitte Name eingeben:";
     window.width = 3705;
     window.height = 2430;
-    window.backgroundRgb = WindowBackground;
+    window.backgroundRgb = Palette[12]; // the main window's
     window.fontFace = "Arial";
     window.offsetX = 266;
     window.offsetY = 326;
@@ -104,12 +104,6 @@ void cmd6_Click()
     ModalDone = true;
 }
 
-void ShowFailure(const std::string& reason)
-{
-    if (!reason.empty())
-        ShowMessageBox(reason, "Kastenzahl", "OK", BoxIcon::Error, 1);
-}
-
 } // namespace
 
 void ShowHallOfFame(int difficulty)
@@ -122,7 +116,7 @@ void ShowHallOfFame(int difficulty)
                                       {"ruhm_Close", cmd3_Click},
                                       {"cmd4_Click", cmd4_Click}});
         if (ReopenHallOfFame)
-            ShowFailure(SaveHallOfFame());
+            ShowFailureMessage(SaveHallOfFame());
     } while (ReopenHallOfFame);
 }
 
@@ -139,6 +133,6 @@ bool AskPlayerName()
 void InstallHallOfFameWindows()
 {
     HallOfFameView.askPlayerName = AskPlayerName;
-    HallOfFameView.showFailure = ShowFailure;
+    HallOfFameView.showFailure = ShowFailureMessage;
     HallOfFameView.showHallOfFame = ShowHallOfFame;
 }

@@ -2,6 +2,7 @@
 #include "records/info_windows.h"
 
 #include "platform/dialogs.h"
+#include "screen/palette.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ WindowDefinition InfWindow()
     window.caption = "über Kastenzahl";
     window.width = 6240;
     window.height = 5040;
-    window.backgroundRgb = 0xB4C9D0; // the main window's
+    window.backgroundRgb = Palette[12]; // the main window's
     window.fontFace = "Arial";
     window.offsetX = 240;
     window.offsetY = 232;
