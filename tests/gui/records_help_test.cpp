@@ -53,6 +53,7 @@ TEST_F(HelpTest, TopicsOpenInOneViewerWithoutRegardToLetterCase)
         {"KASTEN12.CHM", "ERKLÄRUNG.HTM", Rules, "Ruhmeshalle"},
         {"kasten12.chm", "übersicht.HTM", Overview, "Schwierigkeit"},
     };
+    CloseHelpViewer(); // one left open by an earlier test would be reused
     const int madeBefore = HelpViewersMade();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + " " + c.topic);
