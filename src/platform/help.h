@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // Opens the topic page of the help file in the working folder in the help viewer and returns at
 // once; the game goes on while the viewer is open, and a second call reuses it. The file and the topic
@@ -10,8 +9,3 @@
 // cannot be found or read.
 bool ShowHtmlHelpTopic(const std::string& file, const std::string& topic);
 
-// The stored paths of the files in a help file ("/name.htm"), without the compiler's internal ones;
-// empty when it cannot be read.
-std::vector<std::string> HelpFileEntries(const std::string& chmPath);
-// Reads one entry, found without regard to letter case; false when it is not there.
-bool ReadHelpFileEntry(const std::string& chmPath, const std::string& entry, std::string& contents);

@@ -2,6 +2,7 @@
 // the file; the viewer is a window of its own that follows links, goes back and forward and loads the
 // pages' images.
 #include "platform/help.h"
+#include "platform/help_file.h"
 #include "platform/inspection.h"
 #include "platform/window.h"
 
@@ -37,15 +38,15 @@ QTextBrowser* ViewerBrowser()
 
 TEST(HelpFile, EveryLinkAndImageOfTheManualResolves)
 {
-    const std::vector<std::string> entries = HelpFileEntries(KASTENZAHL_HELP_FILE);
+    const HelpFile manual(KASTENZAHL_HELP_FILE);
     int pages = 0, references = 0;
     const std::regex reference(R"((?:href|src)\s*=\s*"([^"]*)\")", std::regex::icase);
-    for (const std::string& entry : entries) {
+    for (const std::string& entry : manual.Entries()) {
         if (!EndsWith(entry, ".htm"))
             continue;
         ++pages;
         std::string page;
-        ASSERT_TRUE(ReadHelpFileEntry(KASTENZAHL_HELP_FILE, entry, page)) << entry;
+        ASSERT_TRUE(manual.Read(entry, page)) << entry;
         for (auto it = std::sregex_iterator(page.begin(), page.end(), reference);
              it != std::sregex_iterator(); ++it) {
             std::string target = (*it)[1].str();
@@ -54,7 +55,7 @@ TEST(HelpFile, EveryLinkAndImageOfTheManualResolves)
                 continue; // an anchor on the same page, or outside the file
             ++references;
             std::string contents;
-            EXPECT_TRUE(ReadHelpFileEntry(KASTENZAHL_HELP_FILE, "/" + target, contents))
+            EXPECT_TRUE(manual.Read("/" + target, contents))
                 << entry << " -> " << target;
         }
     }
@@ -72,9 +73,10 @@ TEST(HelpFile, EntriesAreFoundWithoutRegardToLetterCase)
                  {"ERKLÄRUNG.HTM", true},
                  {"/erklarung.htm", false},
                  {"/#SYSTEM", false}};
+    const HelpFile manual(KASTENZAHL_HELP_FILE);
     for (const auto& c : cases) {
         std::string contents;
-        EXPECT_EQ(ReadHelpFileEntry(KASTENZAHL_HELP_FILE, c.entry, contents), c.found) << c.entry;
+        EXPECT_EQ(manual.Read(c.entry, contents), c.found) << c.entry;
     }
 }
 
