@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ with clang into build-fuzz/ and runs each for the given seconds
-# (default 30), both at once (one per core), each on a scratch copy of its seed corpus, so the
+# (default 30), all at once, each on a scratch copy of its seed corpus, so the
 # repository's corpus stays as it is. Fails on any crash, sanitizer report, leak, timeout or
 # round-trip mismatch; the input that found it is kept in the scratch folder named in the output,
 # which is removed when all went well.
@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(board_record_fuzz hall_of_fame_fuzz)
+((${#targets[@]})) || targets=(board_record_fuzz hall_of_fame_fuzz help_file_fuzz)
 
 if [ ! -f build-fuzz/build.ninja ]; then
   cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
