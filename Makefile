@@ -1,6 +1,7 @@
 # The entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds and
-# runs the whole suite headless. `make sanitize` runs the suite once more under the address and
-# undefined-behaviour sanitizers; `make fuzz` fuzzes the file readers (tools/fuzz.sh SECONDS).
+# runs the whole suite headless (the clock's thread under ThreadSanitizer, the game once in a real X
+# window), then the suite again under the address and undefined-behaviour sanitizers (`make sanitize`
+# alone), then each fuzz target for 30 s (`make fuzz`: 10 minutes each).
 .PHONY: run test sanitize fuzz
 
 run:
@@ -10,6 +11,8 @@ run:
 test:
 	@tools/setup.sh
 	@QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+	@tools/sanitize.sh
+	@tools/fuzz.sh 30
 
 sanitize:
 	@tools/setup.sh
