@@ -1,5 +1,5 @@
 // Fuzzes the help file: the input as Kasten12.chm, opened as the help viewer opens it, the two topics
-// the game shows looked up without regard to letter case and read, then every entry read.
+// the game shows looked up without regard to letter case and read, then every entry read (the first 64).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -36,13 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (help.Read(topic, page) && page.size() > HelpFile::LargestEntry)
             Fail("an entry larger than the limit was read", stored);
     }
+    // Damaged compressed data reads as whatever it unpacks to (chmlib's block cache can make a second
+    // read differ); what counts is that reading ends, within the limit.
     int read = 0;
     for (const std::string& entry : help.Entries()) {
         if (++read > 64)
             break;
-        std::string again;
-        if (help.Read(entry, page) && (!help.Read(entry, again) || again != page))
-            Fail("an entry reads differently the second time", entry);
+        if (help.Read(entry, page) && page.size() > HelpFile::LargestEntry)
+            Fail("an entry larger than the limit was read", entry);
     }
     return 0;
 }

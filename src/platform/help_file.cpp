@@ -1,6 +1,179 @@
 #include "platform/help_file.h"
 
 #include <chm_lib.h>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+// The compressed section's description, stored uncompressed: the LZX control data and the reset table.
+constexpr const char* ControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
+constexpr const char* ResetTablePath =
+    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
+
+template <typename Number> Number LittleEndianAt(const unsigned char* bytes, std::size_t offset)
+{
+    Number value = 0;
+    for (std::size_t i = sizeof(Number); i-- > 0;)
+        value = static_cast<Number>(value << 8 | bytes[offset + i]);
+    return value;
+}
+
+// Reads a variable-length number of the directory (7 bits a byte, high bit: more follow); false when
+// it runs past `end` or beyond 63 bits.
+bool ReadEncodedNumber(const unsigned char*& at, const unsigned char* end, std::uint64_t& value)
+{
+    value = 0;
+    for (int bytes = 0; at < end && bytes < 9; ++bytes) {
+        const unsigned char byte = *at++;
+        value = value << 7 | (byte & 0x7F);
+        if ((byte & 0x80) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool ReadAt(std::ifstream& file, std::uint64_t offset, unsigned char* bytes, std::size_t size)
+{
+    file.clear();
+    file.seekg(static_cast<std::streamoff>(offset));
+    return file && file.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(size));
+}
+
+// chmlib trusts the file: it walks the directory as the file links it (the chain of listing chunks,
+// the index chunks down from the root) and divides by the numbers that describe the compressed
+// section. A damaged file can make a walk go round in a circle or a division by zero end the program,
+// so the file is checked before chmlib sees it: each listing chunk is in the directory and reached
+// once, its entries are whole, each index entry points into the directory and no index chunk is
+// reached again below itself, and the compression numbers, where present, are possible ones.
+bool HelpFileIsSound(const std::string& path)
+{
+    constexpr std::uint64_t LargestDirectory = 64u << 20;
+    std::ifstream file(path, std::ios::binary);
+    unsigned char head[0x60] = {};
+    if (!ReadAt(file, 0, head, 0x58) || std::memcmp(head, "ITSF", 4) != 0)
+        return false;
+    const auto version = LittleEndianAt<std::uint32_t>(head, 0x04);
+    const auto directoryOffset = LittleEndianAt<std::uint64_t>(head, 0x48);
+    const auto directoryLength = LittleEndianAt<std::uint64_t>(head, 0x50);
+    if (directoryLength < 0x54 || directoryLength > LargestDirectory)
+        return false;
+    std::uint64_t contentOffset = directoryOffset + directoryLength;
+    if (version >= 3) {
+        if (!ReadAt(file, 0x58, head + 0x58, 8))
+            return false;
+        contentOffset = LittleEndianAt<std::uint64_t>(head, 0x58);
+    }
+    std::vector<unsigned char> directory(directoryLength);
+    if (!ReadAt(file, directoryOffset, directory.data(), directory.size()) ||
+        std::memcmp(directory.data(), "ITSP", 4) != 0)
+        return false;
+    const auto headerLength = LittleEndianAt<std::uint32_t>(directory.data(), 0x08);
+    const auto chunkSize = LittleEndianAt<std::uint32_t>(directory.data(), 0x10);
+    const auto indexRoot = LittleEndianAt<std::int32_t>(directory.data(), 0x1C);
+    const auto firstListing = LittleEndianAt<std::int32_t>(directory.data(), 0x20);
+    if (chunkSize < 0x20 || headerLength < 0x54 || headerLength > directoryLength)
+        return false;
+    const std::uint64_t chunks = (directoryLength - headerLength) / chunkSize;
+    auto chunk = [&](std::int64_t number) { return directory.data() + headerLength + number * chunkSize; };
+    auto isChunk = [&](std::int64_t number, const char* signature) {
+        return number >= 0 && static_cast<std::uint64_t>(number) < chunks &&
+               std::memcmp(chunk(number), signature, 4) == 0;
+    };
+    // Where a chunk's entries end; null when its free space is larger than the chunk.
+    auto entriesEnd = [&](std::int64_t number, std::uint32_t headSize) -> const unsigned char* {
+        const auto freeSpace = LittleEndianAt<std::uint32_t>(chunk(number), 0x04);
+        return freeSpace > chunkSize - headSize ? nullptr : chunk(number) + chunkSize - freeSpace;
+    };
+
+    // The listing chain, with the offset and length of the two entries that describe the compression.
+    struct Found {
+        bool there = false;
+        std::uint64_t offset = 0, length = 0;
+    } control, resetTable;
+    std::vector<char> seen(chunks, 0);
+    for (std::int64_t listing = firstListing; listing != -1;
+         listing = LittleEndianAt<std::int32_t>(chunk(listing), 0x10)) {
+        if (!isChunk(listing, "PMGL") || seen[listing])
+            return false;
+        seen[listing] = 1;
+        const unsigned char* end = entriesEnd(listing, 0x14);
+        if (end == nullptr)
+            return false;
+        for (const unsigned char* at = chunk(listing) + 0x14; at < end;) {
+            std::uint64_t nameLength = 0, section = 0, offset = 0, length = 0;
+            if (!ReadEncodedNumber(at, end, nameLength) || nameLength > static_cast<std::uint64_t>(end - at))
+                return false;
+            const std::string name(reinterpret_cast<const char*>(at), nameLength);
+            at += nameLength;
+            if (!ReadEncodedNumber(at, end, section) || !ReadEncodedNumber(at, end, offset) ||
+                !ReadEncodedNumber(at, end, length))
+                return false;
+            Found* describing = name == ControlDataPath ? &control : name == ResetTablePath ? &resetTable : nullptr;
+            if (describing != nullptr && section == 0)
+                *describing = {true, offset, length};
+        }
+    }
+
+    // The index: a depth-first walk that marks the chunks on its way down (1) and those done (2).
+    std::fill(seen.begin(), seen.end(), 0);
+    std::vector<std::pair<std::int64_t, const unsigned char*>> descent; // chunk, its next entry
+    auto enter = [&](std::int64_t number) {
+        if (entriesEnd(number, 8) == nullptr)
+            return false;
+        seen[number] = 1;
+        descent.emplace_back(number, chunk(number) + 8);
+        return true;
+    };
+    if (indexRoot != -1 && !isChunk(indexRoot, "PMGL") && !(isChunk(indexRoot, "PMGI") && enter(indexRoot)))
+        return false;
+    while (!descent.empty()) {
+        auto& [number, at] = descent.back();
+        const unsigned char* end = entriesEnd(number, 8);
+        if (at >= end) {
+            seen[number] = 2;
+            descent.pop_back();
+            continue;
+        }
+        std::uint64_t nameLength = 0, child = 0;
+        if (!ReadEncodedNumber(at, end, nameLength) || nameLength > static_cast<std::uint64_t>(end - at))
+            return false;
+        at += nameLength;
+        if (!ReadEncodedNumber(at, end, child) || child >= chunks)
+            return false;
+        const auto next = static_cast<std::int64_t>(child);
+        if (isChunk(next, "PMGI")) {
+            if (seen[next] == 1 || (seen[next] == 0 && !enter(next)))
+                return false;
+        } else if (!isChunk(next, "PMGL")) {
+            return false;
+        }
+    }
+
+    // The compression numbers, counted in blocks of 32 KB from version 2 on.
+    unsigned char numbers[40];
+    if (control.there) {
+        if (control.length < 24 || !ReadAt(file, contentOffset + control.offset, numbers, 24))
+            return false;
+        const auto lzxVersion = LittleEndianAt<std::uint32_t>(numbers, 8);
+        const std::uint64_t unit = lzxVersion == 2 ? 0x8000 : 1;
+        const std::uint64_t resetInterval = LittleEndianAt<std::uint32_t>(numbers, 12) * unit;
+        const std::uint64_t windowSize = LittleEndianAt<std::uint32_t>(numbers, 16) * unit;
+        if (std::memcmp(numbers + 4, "LZXC", 4) != 0 || (lzxVersion != 1 && lzxVersion != 2) ||
+            windowSize < 0x8000 || windowSize > 0x200000 || (windowSize & (windowSize - 1)) != 0 ||
+            resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || LittleEndianAt<std::uint32_t>(numbers, 20) == 0)
+            return false;
+    }
+    if (resetTable.there) {
+        if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40) ||
+            LittleEndianAt<std::uint64_t>(numbers, 32) == 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 std::string FoldLetterCase(const std::string& path)
 {
@@ -21,7 +194,7 @@ std::string FoldLetterCase(const std::string& path)
     return folded;
 }
 
-HelpFile::HelpFile(const std::string& path) : file_(chm_open(path.c_str()))
+HelpFile::HelpFile(const std::string& path) : file_(HelpFileIsSound(path) ? chm_open(path.c_str()) : nullptr)
 {
     if (file_ != nullptr)
         chm_enumerate(file_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, Collect, this);

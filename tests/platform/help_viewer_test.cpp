@@ -80,6 +80,25 @@ TEST(HelpFile, EntriesAreFoundWithoutRegardToLetterCase)
     }
 }
 
+// Files the fuzzer found: chmlib divided by zero on the first two and went round in a circle on the
+// third. They are refused whole, and the viewer is not opened for them.
+TEST(HelpFile, DamagedFilesAreRefusedWithoutEndingOrHangingTheGame)
+{
+    for (const char* damaged : {"zero_block_length.chm", "window_size_one.chm", "directory_loop.chm"}) {
+        const std::filesystem::path path = std::filesystem::path(KASTENZAHL_DAMAGED_HELP_FILES) / damaged;
+        ASSERT_TRUE(std::filesystem::exists(path)) << path;
+        const HelpFile help(path.string());
+        std::string page;
+        EXPECT_FALSE(help.IsOpen()) << damaged;
+        EXPECT_FALSE(help.Read("Übersicht.htm", page)) << damaged;
+
+        ScopedTempFolder folder;
+        std::filesystem::copy_file(path, folder.path() / "Kasten12.chm");
+        EXPECT_FALSE(ShowHtmlHelpTopic("Kasten12.chm", "Übersicht.htm")) << damaged;
+        EXPECT_FALSE(HelpViewerShown()) << damaged;
+    }
+}
+
 TEST(HelpViewer, OwnWindowFollowsLinksBackAndForwardWithImages)
 {
     ScopedTempFolder folder;
