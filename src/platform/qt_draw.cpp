@@ -223,18 +223,31 @@ void DrawText(int x, int y, const std::string& utf8)
         if (width > 0)
             painter.fillRect(x, y, width, font.height, Colour(fillColor));
     }
-    painter.setFont(font.font);
     painter.setPen(Colour(textColor));
-    int baseline = y + font.ascent;
+    // Laid out in device pixels with the font's size scaled by the ratio: through a scaling painter Qt
+    // draws glyphs of 64 device pixels and more as smoothed outlines, and the game's texts must keep
+    // their two colours (drawn again, they look the same). At ratio 1 this is the font as it is.
+    const double ratio = qtplatform::ClientImage().devicePixelRatio();
+    QFont scaled = font.font;
+    if (font.font.pixelSize() > 0)
+        scaled.setPixelSize(qRound(font.font.pixelSize() * ratio));
+    else
+        scaled.setPointSizeF(font.font.pointSizeF() * ratio);
+    painter.setFont(scaled);
+    painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    using qtplatform::DevicePixel;
+    const int baseline = DevicePixel(y + font.ascent);
     if (font.fixedAdvance > 0) {
         int column = 0;
         for (char32_t code : text.toUcs4()) {
-            painter.drawText(QPointF(x + column * font.fixedAdvance, baseline), QString::fromUcs4(&code, 1));
+            painter.drawText(QPointF(DevicePixel(x + column * font.fixedAdvance), baseline),
+                             QString::fromUcs4(&code, 1));
             ++column;
         }
     } else {
-        painter.drawText(QPointF(x, baseline), text);
+        painter.drawText(QPointF(DevicePixel(x), baseline), text);
     }
+    painter.resetTransform();
     qtplatform::ScheduleRepaint();
 }
 
