@@ -5,16 +5,26 @@
 #include <cstdint>
 #include <string>
 
-// The client image.
-uint32_t ClientPixel(int x, int y);            // 0xRRGGBB
-bool SaveClientImage(const std::string& path); // a PNG, with the labels painted in
+// The client image. It has the screen's device-pixel ratio: a logical pixel is drawn as the device
+// pixels from ToDevicePixels(x) to ToDevicePixels(x + 1) - 1 (one at ratio 1, 2 x 2 at ratio 2).
+uint32_t ClientPixel(int x, int y);            // 0xRRGGBB of the logical pixel's top-left device pixel
+bool SaveClientImage(const std::string& path); // a PNG in device pixels, with the labels painted in
+double ClientPixelRatio();
+int ClientDeviceWidth();
+int ClientDeviceHeight();
+int ToDevicePixels(int logical);
+uint32_t ClientDevicePixel(int x, int y); // 0xRRGGBB
+// Makes the client image anew, white, at this ratio, so a test can draw the same screen at two ratios
+// in one process; the window shows it scaled if its ratio is not the screen's.
+void UseClientPixelRatio(double ratio);
 
 // The main window.
 std::string MainWindowTitle();
 int MainWindowLeft(); // the frame's corner
 int MainWindowTop();
-int ClientWidth();
+int ClientWidth(); // logical pixels
 int ClientHeight();
+double MainWindowPixelRatio(); // of the screen the window is on
 // Benchmarks hide the window, so no repaint to a screen is timed.
 bool MainWindowShown();
 bool MainWindowEnabled(); // false while a modal window runs

@@ -15,8 +15,12 @@ class QPrinter;
 
 namespace qtplatform {
 
-// The persistent client image, 1156 x 874, Format_RGB32. Call EndPainting before reading its pixels.
+// The persistent client image, Format_RGB32: 1156 x 874 logical pixels at the screen's device-pixel
+// ratio, which it carries. Call EndPainting before reading or writing its pixels.
 QImage& ClientImage();
+// The first device pixel of a logical coordinate of the client image (round(logical * ratio), as the
+// painter fills).
+int DevicePixel(int logical);
 // Closes the drawing painter that is kept open on the client image between drawing calls.
 void EndPainting();
 // Asks the client widget to show the image again (once per batch of drawing).

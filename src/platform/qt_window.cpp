@@ -33,6 +33,7 @@ class ClientArea : public QWidget {
     {
         EndPainting();
         QPainter painter(this);
+        // At the logical size: one image pixel to one screen pixel while the ratios agree.
         painter.drawImage(0, 0, ClientImage());
     }
     void mouseMoveEvent(QMouseEvent* event) override
@@ -268,6 +269,10 @@ int ClientWidth()
 int ClientHeight()
 {
     return clientArea ? clientArea->height() : 0;
+}
+double MainWindowPixelRatio()
+{
+    return mainFrame ? mainFrame->devicePixelRatioF() : 0.0;
 }
 
 // Only the client area and the menu bar are switched off: windows the main window owns (the modal
