@@ -1,7 +1,8 @@
 # The entry points: `make run` sets up, builds and starts the game; `make test` sets up, builds and
 # runs the whole suite headless. `make sanitize` runs the suite once more under the address and
-# undefined-behaviour sanitizers; `make fuzz` fuzzes the file readers (tools/fuzz.sh SECONDS).
-.PHONY: run test sanitize fuzz
+# undefined-behaviour sanitizers; `make fuzz` fuzzes the file readers (tools/fuzz.sh SECONDS);
+# `make package` builds the Debian package.
+.PHONY: run test sanitize fuzz package
 
 run:
 	@tools/setup.sh
@@ -18,3 +19,8 @@ sanitize:
 fuzz:
 	@tools/setup.sh
 	@tools/fuzz.sh 600
+
+# The Debian package build/kastenzahl_<version>_<arch>.deb (see README).
+package:
+	@tools/setup.sh
+	@cd build && cpack -G DEB
