@@ -76,8 +76,8 @@ std::string ShippedDataFolder(const std::string& programFolder)
 {
     if (programFolder.empty())
         return "";
-    for (const fs::path& candidate : {fs::path(programFolder) / "../share/kastenzahl",
-                                     fs::path(programFolder) / "share/kastenzahl"}) {
+    for (const fs::path& candidate :
+         {fs::path(programFolder) / "../share/kastenzahl", fs::path(programFolder) / "share/kastenzahl"}) {
         std::error_code error;
         if (fs::is_directory(candidate, error))
             return candidate.lexically_normal().string();

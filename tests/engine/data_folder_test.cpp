@@ -79,7 +79,7 @@ TEST_F(DataFolderTest, ShippedFolderIsFoundBesideOrAboveTheProgram)
 {
     fs::create_directory(root_ / "bin");
     EXPECT_EQ(ShippedDataFolder((root_ / "bin").string()), shipped_.string()); // installed
-    EXPECT_EQ(ShippedDataFolder(root_.string()), shipped_.string());          // the build folder
+    EXPECT_EQ(ShippedDataFolder(root_.string()), shipped_.string());           // the build folder
     EXPECT_EQ(ShippedDataFolder((shipped_ / "ordner.l12").string()), "");
     EXPECT_EQ(ShippedDataFolder(""), "");
 }
@@ -111,7 +111,7 @@ TEST_F(DataFolderTest, CreatesCopiesAndRefreshesWithoutTouchingThePlayersFiles)
     EXPECT_EQ(Read(folder / "leicht.l12"), "leicht");
     EXPECT_EQ(Read(folder / "brett.l12"), "meine Bretter");
     EXPECT_EQ(Read(folder / "Champions.Rhm"), "meine Zeiten");
-    EXPECT_EQ(Inode(folder / "Kasten12.chm"), manual); // the same bytes are not written again
+    EXPECT_EQ(Inode(folder / "Kasten12.chm"), manual);               // the same bytes are not written again
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 4); // no temporary file left
 }
 
@@ -125,10 +125,10 @@ TEST_F(DataFolderTest, FailuresNameTheFolderAndTheReason)
     };
     const Case cases[] = {
         {root_ / "datei/kastenzahl", "Der Ordner für die Spieldaten kann nicht angelegt werden:\n" +
-                                          (root_ / "datei/kastenzahl").string() +
-                                          "\nEin Teil des Pfades ist kein Ordner"},
-        {root_ / "datei", "Der Ordner für die Spieldaten kann nicht angelegt werden:\n" + (root_ / "datei").string() +
-                              "\nEin Teil des Pfades ist kein Ordner"},
+                                         (root_ / "datei/kastenzahl").string() +
+                                         "\nEin Teil des Pfades ist kein Ordner"},
+        {root_ / "datei", "Der Ordner für die Spieldaten kann nicht angelegt werden:\n" +
+                              (root_ / "datei").string() + "\nEin Teil des Pfades ist kein Ordner"},
         {root_ / "spieler", "Die Spieldaten können nicht in ihren Ordner kopiert werden:\nDie Datei " +
                                 (root_ / "spieler/leicht.l12").string() +
                                 " kann nicht geschrieben werden (Ist ein Ordner)."},
