@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev libchm-dev fp-utils fonts-liberation poppler-utils
-          xvfb xdotool openbox x11-utils imagemagick python3 clang libclang-rt-14-dev)
+          xvfb xdotool openbox x11-utils imagemagick python3 clang libclang-rt-14-dev
+          librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Plays the built game in a real X window (Xvfb with openbox) by keyboard and mouse through xdotool:
-# a new game, a wrong entry (red) cleared by the right button, a right entry by the symbol picker, the
-# board solved by K O, saved into slot 2, cleared and loaded again, the hall of fame opened and closed,
-# and the program ended by "Beenden" / "JA" with status 0. Checks that it uses no CPU while it waits.
+# Plays the built game, laid out as installed, in a real X window (Xvfb with openbox) by keyboard and
+# mouse through xdotool: a new game, a wrong entry (red) cleared by the right button, a right entry by
+# the symbol picker, the board solved by K O, saved into slot 2, cleared and loaded again, the hall of
+# fame opened and closed, and the program ended by "Beenden" / "JA" with status 0. Checks that it uses
+# no CPU while it waits.
 # Usage: tools/smoke-test.sh BUILD_FOLDER. Screenshots go to BUILD_FOLDER/screens/smoke/.
 set -uo pipefail
 
@@ -35,47 +36,26 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM # so that a timeout's signal also runs the clean-up
 
-# Polls a command until it succeeds, at most timeout_s seconds.
-wait_until() {
-    local end=$((SECONDS + timeout_s))
-    until "$@"; do
-        ((SECONDS < end)) || return 1
-        sleep 0.1
-    done
-}
+# shellcheck source=x-session.sh
+source "$top/tools/x-session.sh"
 
 # --- The X server on a free display and the window manager -------------------------------------
-step="starting Xvfb"
-display=""
-for n in $(seq 90 160); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    if wait_until sh -c "xdpyinfo >/dev/null 2>&1 || ! kill -0 $xvfb_pid 2>/dev/null" &&
-        kill -0 "$xvfb_pid" 2>/dev/null; then
-        display=":$n"
-        break
-    fi
-    xvfb_pid="" # the number was taken meanwhile: try the next
-done
-[ -n "$display" ] || fail "no free display between :90 and :160"
+step="starting Xvfb and openbox"
+start_x_session "$work" || fail "$x_session_error"
 
-step="starting openbox"
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-wait_until wm_running || fail "openbox did not take the screen"
-
-# --- The working folder: the manual and a library of one known puzzle ----------------------------
-step="preparing the working folder"
-cp "$top"/data/*.l12 "$work/" && cp "$build/Kasten12.chm" "$work/" || fail "copying the data files"
-python3 "$pixels" library "$work/leicht.l12" || fail "writing leicht.l12"
+# --- The game laid out as installed, with a library of one known puzzle -------------------------
+# The game copies the shipped files from ../share/kastenzahl beside its program into its own folder,
+# $XDG_DATA_HOME/kastenzahl, and works there.
+step="laying out the game"
+shipped="$work/share/kastenzahl" home="$work/kastenzahl"
+mkdir -p "$work/bin" "$shipped" && cp "$build/kastenzahl" "$work/bin/" &&
+    cp "$build"/share/kastenzahl/* "$shipped/" || fail "copying the program and its data files"
+python3 "$pixels" library "$shipped/leicht.l12" || fail "writing leicht.l12"
 rm -rf "$shots" && mkdir -p "$shots"
 
 # --- Start ----------------------------------------------------------------------------------------
 step="starting the game"
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb "$build/kastenzahl") >"$work/game.log" 2>&1 &
+env XDG_DATA_HOME="$work" QT_QPA_PLATFORM=xcb "$work/bin/kastenzahl" >"$work/game.log" 2>&1 &
 game_pid=$!
 find_main() { window=$(xdotool search --onlyvisible --name '^Kastenzahl V6' 2>/dev/null | head -1) && [ -n "$window" ]; }
 wait_until find_main || fail "no window titled 'Kastenzahl V6...' appeared"
@@ -207,7 +187,7 @@ activate "$dialog"
 xdotool key 2
 gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 wait_until gone "Sichern unter \.\.\." || fail "the slot dialog did not close on the key 2"
-saved() { [ "$(stat -c %s "$work/brett.l12" 2>/dev/null)" = 14940 ]; }
+saved() { [ "$(stat -c %s "$home/brett.l12" 2>/dev/null)" = 14940 ]; }
 wait_until saved || fail "brett.l12 does not hold 14940 bytes"
 activate "$window"
 

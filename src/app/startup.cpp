@@ -2,11 +2,13 @@
 #include "app/startup.h"
 
 #include <cmath>
+#include <string>
 
 #include "app/exit.h"
 #include "app/menu.h"
 #include "engine/board_state.h"
 #include "engine/engine_state.h"
+#include "platform/data_folder.h"
 #include "platform/draw.h"
 #include "platform/window.h"
 #include "play/button_bar.h"
@@ -46,6 +48,15 @@ void InitGameState()
 {
     ResetGameState();
     LoadHallOfFame();
+}
+
+bool PrepareGameFolder()
+{
+    const std::string failure = PrepareDataFolder(PlayerDataFolder(), ShippedDataFolder(ExecutableFolder()));
+    if (failure.empty())
+        return true;
+    ShowMessageBox(failure, "Kastenzahl", "OK", BoxIcon::Error, 1);
+    return false;
 }
 
 void StartUp()

@@ -20,6 +20,10 @@ WindowPlacement MainWindowPlacement(int screenWidth, int screenHeight);
 void ResetGameState();
 // The game state as a run starts with it.
 void InitGameState();
+// Prepares the player's folder for the game's files and makes it the working folder (see
+// platform/data_folder.h). On failure shows the German reason in a message box and returns false: the
+// game cannot run without its folder.
+bool PrepareGameFolder();
 // Opens the window, creates the game state, builds the menu and draws the first screen.
 void StartUp();
 // Waits for events and dispatches them until the main window is gone.

@@ -156,6 +156,9 @@ void InitPlatform(int& argc, char** argv)
 {
     if (!application)
         application = new QApplication(argc, argv); // lives until the process ends
+    // The name of the menu entry (share/applications/<name>.desktop): Wayland desktops find the
+    // window's entry and icon by it.
+    QGuiApplication::setDesktopFileName("io.github.kastenzahl.Kastenzahl");
 }
 
 int ScreenWidth()

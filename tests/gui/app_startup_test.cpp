@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "app/exit.h"
 #include "app/startup.h"
@@ -164,4 +165,39 @@ TEST_F(StartUpTest, BoardThatCannotBeSavedIsReportedInAMessageBoxAndPlayGoesOn)
     EXPECT_EQ(box.buttons, "OK");
     EXPECT_EQ(PlayGrid(5, 5), 3);
     EXPECT_TRUE(MainWindowExists());
+}
+
+TEST(PrepareGameFolder, MakesThePlayersFolderOrSaysWhyInAMessageBox)
+{
+    ScopedTempFolder scratch;
+    const char* before = std::getenv("XDG_DATA_HOME");
+    const std::string saved = before ? before : "";
+    ResetScript();
+    std::ofstream("datei") << "kein Ordner";
+    setenv("XDG_DATA_HOME", (scratch.path() / "datei").c_str(), 1);
+    EXPECT_FALSE(PrepareGameFolder());
+    ASSERT_EQ(ShownMessageBoxes().size(), 1u);
+    EXPECT_EQ(ShownMessageBoxes()[0].text, "Der Ordner für die Spieldaten kann nicht angelegt werden:\n" +
+                                               (scratch.path() / "datei/kastenzahl").string() +
+                                               "\nEin Teil des Pfades ist kein Ordner");
+    EXPECT_EQ(ShownMessageBoxes()[0].title, "Kastenzahl");
+    EXPECT_EQ(ShownMessageBoxes()[0].buttons, "OK");
+    EXPECT_EQ(std::filesystem::current_path(), scratch.path());
+
+    // The shipped files staged beside the test program, as beside the game.
+    setenv("XDG_DATA_HOME", (scratch.path() / "daten").c_str(), 1);
+    EXPECT_TRUE(PrepareGameFolder());
+    EXPECT_EQ(ShownMessageBoxes().size(), 1u);
+    EXPECT_EQ(std::filesystem::current_path(), scratch.path() / "daten/kastenzahl");
+    const auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (const char* library : {"leicht.l12", "mittel.l12", "schwer.l12", "extrem.l12"})
+        EXPECT_EQ(bytes(library), bytes(std::string(KASTENZAHL_DATA_FOLDER) + "/" + library)) << library;
+    EXPECT_EQ(bytes("Kasten12.chm"), bytes(KASTENZAHL_HELP_FILE));
+    if (before)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
