@@ -7,8 +7,10 @@
 
 namespace {
 
-// The compressed section's description, stored uncompressed: the LZX control data and the reset table.
+// The compressed section's description, stored uncompressed: the LZX control data, the reset table
+// and where the compressed data lies.
 constexpr const char* ControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
+constexpr const char* ContentPath = "::DataSpace/Storage/MSCompressed/Content";
 constexpr const char* ResetTablePath =
     "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
 
@@ -50,6 +52,7 @@ bool ReadAt(std::ifstream& file, std::uint64_t offset, unsigned char* bytes, std
 bool HelpFileIsSound(const std::string& path)
 {
     constexpr std::uint64_t LargestDirectory = 64u << 20;
+    constexpr std::uint64_t LargestWindow = 2u << 20; // LZX's largest
     std::ifstream file(path, std::ios::binary);
     unsigned char head[0x60] = {};
     if (!ReadAt(file, 0, head, 0x58) || std::memcmp(head, "ITSF", 4) != 0)
@@ -73,7 +76,9 @@ bool HelpFileIsSound(const std::string& path)
     const auto chunkSize = LittleEndianAt<std::uint32_t>(directory.data(), 0x10);
     const auto indexRoot = LittleEndianAt<std::int32_t>(directory.data(), 0x1C);
     const auto firstListing = LittleEndianAt<std::int32_t>(directory.data(), 0x20);
-    if (chunkSize < 0x20 || headerLength < 0x54 || headerLength > directoryLength)
+    // chmlib holds a chunk in memory at a time: it must be in the directory, at least once.
+    if (chunkSize < 0x20 || headerLength < 0x54 || headerLength > directoryLength ||
+        chunkSize > directoryLength - headerLength)
         return false;
     const std::uint64_t chunks = (directoryLength - headerLength) / chunkSize;
     auto chunk = [&](std::int64_t number) { return directory.data() + headerLength + number * chunkSize; };
@@ -110,9 +115,14 @@ bool HelpFileIsSound(const std::string& path)
             if (!ReadEncodedNumber(at, end, section) || !ReadEncodedNumber(at, end, offset) ||
                 !ReadEncodedNumber(at, end, length))
                 return false;
-            Found* describing = name == ControlDataPath ? &control : name == ResetTablePath ? &resetTable : nullptr;
-            if (describing != nullptr && section == 0)
-                *describing = {true, offset, length};
+            // They are read before the compressed section can be: there, chmlib would divide by zero.
+            const bool describing = name == ControlDataPath || name == ResetTablePath || name == ContentPath;
+            if (describing && section != 0)
+                return false;
+            if (name == ControlDataPath)
+                control = {true, offset, length};
+            else if (name == ResetTablePath)
+                resetTable = {true, offset, length};
         }
     }
 
@@ -161,13 +171,16 @@ bool HelpFileIsSound(const std::string& path)
         const std::uint64_t resetInterval = LittleEndianAt<std::uint32_t>(numbers, 12) * unit;
         const std::uint64_t windowSize = LittleEndianAt<std::uint32_t>(numbers, 16) * unit;
         if (std::memcmp(numbers + 4, "LZXC", 4) != 0 || (lzxVersion != 1 && lzxVersion != 2) ||
-            windowSize < 0x8000 || windowSize > 0x200000 || (windowSize & (windowSize - 1)) != 0 ||
+            windowSize < 0x8000 || windowSize > LargestWindow || (windowSize & (windowSize - 1)) != 0 ||
             resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || LittleEndianAt<std::uint32_t>(numbers, 20) == 0)
             return false;
     }
+    // chmlib keeps a few blocks of this length in memory.
     if (resetTable.there) {
-        if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40) ||
-            LittleEndianAt<std::uint64_t>(numbers, 32) == 0)
+        if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40))
+            return false;
+        const auto blockLength = LittleEndianAt<std::uint64_t>(numbers, 32);
+        if (blockLength == 0 || blockLength > LargestWindow)
             return false;
     }
     return true;
