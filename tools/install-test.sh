@@ -28,17 +28,6 @@ for tool in Xvfb openbox xdotool xdpyinfo xprop import cmake cmp appstreamcli; d
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/setup.sh installs it)"
 done
 
-work="$(mktemp -d)"
-xvfb_pid="" wm_pid="" game_pid=""
-cleanup() {
-    for pid in $game_pid $wm_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
 # shellcheck source=x-session.sh
 source "$top/tools/x-session.sh"
 

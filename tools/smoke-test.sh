@@ -17,6 +17,10 @@ step="setting up"
 started=$SECONDS
 fail() {
     echo "SMOKE TEST FAILED at step '$step': $*" >&2
+    if [ -s "${work:-}/game.log" ]; then
+        echo "--- what the game wrote:" >&2
+        tail -60 "$work/game.log" >&2
+    fi
     exit 1
 }
 
@@ -24,17 +28,6 @@ for tool in Xvfb openbox xdotool xwininfo xdpyinfo import convert compare python
     command -v "$tool" >/dev/null || fail "$tool is not installed (tools/setup.sh installs it)"
 done
 [ -x "$build/kastenzahl" ] || fail "$build/kastenzahl is not built"
-
-work="$(mktemp -d)"
-xvfb_pid="" wm_pid="" game_pid=""
-cleanup() {
-    for pid in $game_pid $wm_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM # so that a timeout's signal also runs the clean-up
 
 # shellcheck source=x-session.sh
 source "$top/tools/x-session.sh"

@@ -1,6 +1,18 @@
-# Sourced by the tests that run the game in a real X window (smoke-test.sh, install-test.sh): an X
-# server on a free display with a window manager, and polling with a time limit.
-# The caller sets timeout_s (seconds for each wait) and clears xvfb_pid and wm_pid for its clean-up.
+# Sourced by the tests that run the game in a real X window (smoke-test.sh, install-test.sh): a scratch
+# folder ($work), an X server on a free display with a window manager, and polling with a time limit.
+# The caller sets timeout_s (seconds for each wait) and game_pid once it starts the game; at exit the
+# game, openbox and Xvfb are ended and the scratch folder removed.
+
+work="$(mktemp -d)"
+xvfb_pid="" wm_pid="" game_pid=""
+cleanup() {
+    for pid in $game_pid $wm_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM # so that a timeout's signal also runs the clean-up
 
 # Polls a command until it succeeds, at most timeout_s seconds.
 wait_until() {
