@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -159,6 +160,8 @@ void InitPlatform(int& argc, char** argv)
     // The name of the menu entry (share/applications/<name>.desktop): Wayland desktops find the
     // window's entry and icon by it.
     QGuiApplication::setDesktopFileName("io.github.kastenzahl.Kastenzahl");
+    // The installed icon from the desktop's icon theme; none when the game runs from its build folder.
+    QApplication::setWindowIcon(QIcon::fromTheme("io.github.kastenzahl.Kastenzahl"));
 }
 
 int ScreenWidth()
