@@ -1,6 +1,8 @@
 #include "platform/help_file.h"
 
 #include <chm_lib.h>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -97,6 +99,7 @@ bool HelpFileIsSound(const std::string& path)
         bool there = false;
         std::uint64_t offset = 0, length = 0;
     } control, resetTable;
+    std::uint64_t compressedEnd = 0; // how far the entries of the compressed section reach
     std::vector<char> seen(chunks, 0);
     for (std::int64_t listing = firstListing; listing != -1;
          listing = LittleEndianAt<std::int32_t>(chunk(listing), 0x10)) {
@@ -119,6 +122,11 @@ bool HelpFileIsSound(const std::string& path)
             const bool describing = name == ControlDataPath || name == ResetTablePath || name == ContentPath;
             if (describing && section != 0)
                 return false;
+            if (section == 1) {
+                if (length > UINT64_MAX - offset)
+                    return false;
+                compressedEnd = std::max(compressedEnd, offset + length);
+            }
             if (name == ControlDataPath)
                 control = {true, offset, length};
             else if (name == ResetTablePath)
@@ -175,12 +183,32 @@ bool HelpFileIsSound(const std::string& path)
             resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || LittleEndianAt<std::uint32_t>(numbers, 20) == 0)
             return false;
     }
-    // chmlib keeps a few blocks of this length in memory.
-    if (resetTable.there) {
-        if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40))
-            return false;
-        const auto blockLength = LittleEndianAt<std::uint64_t>(numbers, 32);
-        if (blockLength == 0 || blockLength > LargestWindow)
+    // The reset table: the unpacked length, cut into blocks of blockLength, and where each block's
+    // packed bytes start. chmlib reads a packed block into a buffer of blockLength + 6144 bytes (LZX's
+    // most a block can grow) and takes the block's length from the table, so each one must fit, and
+    // every entry must lie inside the blocks the table lists.
+    if (!resetTable.there)
+        return compressedEnd == 0;
+    if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40))
+        return false;
+    const auto blockCount = LittleEndianAt<std::uint32_t>(numbers, 4);
+    const auto tableOffset = LittleEndianAt<std::uint32_t>(numbers, 12);
+    const auto unpackedLength = LittleEndianAt<std::uint64_t>(numbers, 16);
+    const auto packedLength = LittleEndianAt<std::uint64_t>(numbers, 24);
+    const auto blockLength = LittleEndianAt<std::uint64_t>(numbers, 32);
+    const std::uint64_t largestPackedBlock = blockLength + 6144;
+    if (blockLength == 0 || blockLength > LargestWindow || blockCount == 0 ||
+        blockCount > LargestDirectory / 8 || tableOffset + 8 * std::uint64_t{blockCount} > resetTable.length ||
+        unpackedLength > blockCount * blockLength || compressedEnd > unpackedLength)
+        return false;
+    std::vector<unsigned char> starts(8 * std::size_t{blockCount});
+    if (!ReadAt(file, contentOffset + resetTable.offset + tableOffset, starts.data(), starts.size()))
+        return false;
+    for (std::uint32_t block = 0; block < blockCount; ++block) {
+        const auto start = LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block});
+        const std::uint64_t end =
+            block + 1 < blockCount ? LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block + 1}) : packedLength;
+        if (end < start || end - start > largestPackedBlock)
             return false;
     }
     return true;
