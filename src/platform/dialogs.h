@@ -87,7 +87,7 @@ struct WindowDefinition {
     std::string fontFace = "Arial";
     int fontPointSize = 8;
     int offsetX = 0, offsetY = 0; // pixels right and down of the main window's frame corner
-    std::vector<Control> controls;
+    std::vector<Control> controls = {};
 };
 
 using DialogHandler = void (*)();

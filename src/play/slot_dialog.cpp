@@ -19,15 +19,9 @@ const char* const Options[4] = {"opt1", "opt2", "opt3", "opt4"};
 
 WindowDefinition SlotWindow(const std::string& caption)
 {
-    WindowDefinition window;
-    window.name = "frm1";
-    window.caption = caption;
-    window.width = 3750;
-    window.height = 2370;
-    window.backgroundRgb = Palette[12]; // the main window's
-    window.fontFace = "Arial";
-    window.offsetX = 724;
-    window.offsetY = 330;
+    WindowDefinition window{.name = "frm1", .caption = caption, .width = 3750, .height = 2370,
+                            .backgroundRgb = Palette[12], // the main window's
+                            .fontFace = "Arial", .offsetX = 724, .offsetY = 330};
     for (int k = 0; k < 4; ++k) // one below the other, above the buttons
         window.controls.push_back(Control(ControlKind::OptionButton, Options[k],
                                           "Nr. &" + std::to_string(k + 1), 345, 300 + 240 * k, 1380, 225));

@@ -19,15 +19,9 @@ const char* const ListViews[4] = {"lv1", "lv2", "lv3", "lv4"};
 
 WindowDefinition RuhmWindow()
 {
-    WindowDefinition window;
-    window.name = "ruhm";
-    window.caption = "Ruhmeshalle";
-    window.width = 6960;
-    window.height = 5355;
-    window.backgroundRgb = Palette[12]; // the main window's
-    window.fontFace = "MS Shell Dlg";
-    window.offsetX = 157;
-    window.offsetY = 226;
+    WindowDefinition window{.name = "ruhm", .caption = "Ruhmeshalle", .width = 6960, .height = 5355,
+                            .backgroundRgb = Palette[12], // the main window's
+                            .fontFace = "MS Shell Dlg", .offsetX = 157, .offsetY = 226};
     window.controls.push_back(Control(ControlKind::TabStrip, "tbs1", "", 240, 180, 6390, 3990)
                                   .WithFont("Arial", 0)
                                   .WithTabs({"Leicht", "Mittel", "Schwer", "Extrem"}));
@@ -44,15 +38,9 @@ WindowDefinition RuhmWindow()
 
 WindowDefinition ChampWindow()
 {
-    WindowDefinition window;
-    window.name = "champ";
-    window.caption = "Bitte Name eingeben:";
-    window.width = 3705;
-    window.height = 2430;
-    window.backgroundRgb = Palette[12]; // the main window's
-    window.fontFace = "Arial";
-    window.offsetX = 266;
-    window.offsetY = 326;
+    WindowDefinition window{.name = "champ", .caption = "Bitte Name eingeben:", .width = 3705, .height = 2430,
+                            .backgroundRgb = Palette[12], // the main window's
+                            .fontFace = "Arial", .offsetX = 266, .offsetY = 326};
     window.controls.push_back(Control(ControlKind::Label, "lbl2",
                                       "Gratulation! Sie haben es in die Ruhmeshalle geschafft.", 240, 105,
                                       3075, 555));

@@ -8,15 +8,9 @@ namespace {
 
 WindowDefinition InfWindow()
 {
-    WindowDefinition window;
-    window.name = "Inf";
-    window.caption = "über Kastenzahl";
-    window.width = 6240;
-    window.height = 5040;
-    window.backgroundRgb = Palette[12]; // the main window's
-    window.fontFace = "Arial";
-    window.offsetX = 240;
-    window.offsetY = 232;
+    WindowDefinition window{.name = "Inf", .caption = "über Kastenzahl", .width = 6240, .height = 5040,
+                            .backgroundRgb = Palette[12], // the main window's
+                            .fontFace = "Arial", .offsetX = 240, .offsetY = 232};
     const struct {
         const char* name;
         const char* caption;
