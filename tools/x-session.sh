@@ -23,27 +23,30 @@ wait_until() {
     done
 }
 
-# start_x_session LOG_FOLDER: Xvfb (1280 x 1024) on the first free display of :90..:160 and openbox
-# on it; exports DISPLAY and sets xvfb_pid and wm_pid. On failure returns 1 with the reason in
-# x_session_error.
+# start_x_session LOG_FOLDER: Xvfb (1280 x 1024) on a display it chooses itself and openbox on it;
+# exports DISPLAY and sets xvfb_pid and wm_pid. On failure returns 1 with the reason in
+# x_session_error. Xvfb takes the first free display and reports it once it accepts connections, so
+# two sessions started at once (ctest -j) never end up sharing one server.
 start_x_session() {
-    local n display=""
-    for n in $(seq 90 160); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        if wait_until sh -c "xdpyinfo >/dev/null 2>&1 || ! kill -0 $xvfb_pid 2>/dev/null" &&
-            kill -0 "$xvfb_pid" 2>/dev/null; then
-            display=":$n"
-            break
-        fi
-        xvfb_pid="" # the number was taken meanwhile: try the next
-    done
-    [ -n "$display" ] || { x_session_error="no free display between :90 and :160"; return 1; }
+    local number_file="$1/display" number
+    : >"$number_file"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >"$1/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_until sh -c "[ -s '$number_file' ] || ! kill -0 $xvfb_pid 2>/dev/null"
+    number=$(head -1 "$number_file")
+    if [ -z "$number" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        x_session_error="Xvfb did not start: $(tail -3 "$1/xvfb.log" | tr '\n' ' ')"
+        return 1
+    fi
+    export DISPLAY=":$number"
 
     openbox >"$1/openbox.log" 2>&1 &
     wm_pid=$!
-    wait_until sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-        { x_session_error="openbox did not take the screen"; return 1; }
+    wait_until sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+                      ! kill -0 $wm_pid 2>/dev/null"
+    if ! kill -0 "$wm_pid" 2>/dev/null ||
+        ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        x_session_error="openbox did not take the screen $DISPLAY: $(tail -3 "$1/openbox.log" | tr '\n' ' ')"
+        return 1
+    fi
 }
