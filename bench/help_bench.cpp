@@ -6,45 +6,21 @@
 #include "offscreen_platform.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/help.h"
 #include "platform/inspection.h"
 #include "platform/window.h"
+#include "temp_folder.h"
 
 namespace {
-
-// A working folder holding only the help file; the benchmark changes into it and back again.
-class HelpFolder {
-  public:
-    HelpFolder() : previous_(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kastenzahl-help-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        folder_ = pattern;
-        std::filesystem::copy_file(KASTENZAHL_HELP_FILE, folder_ / "Kasten12.chm");
-        std::filesystem::current_path(folder_);
-    }
-    ~HelpFolder()
-    {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    HelpFolder(const HelpFolder&) = delete;
-    HelpFolder& operator=(const HelpFolder&) = delete;
-
-  private:
-    std::filesystem::path previous_, folder_;
-};
 
 void OpenTopic(benchmark::State& state)
 {
     StartOffscreenPlatform();
     const bool newViewer = state.range(0) != 0;
-    HelpFolder folder;
+    ScopedTempFolder folder; // holding only the help file
+    std::filesystem::copy_file(KASTENZAHL_HELP_FILE, folder.path() / "Kasten12.chm");
     const char* const topics[2] = {"Übersicht.htm", "erklärung.htm"};
     int next = 0;
     for (auto _ : state) {

@@ -19,10 +19,14 @@ void Fail(const char* what, const std::string& entry)
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    EnterScratchFolder("help_file_fuzz.");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool inFolder = (EnterScratchFolder("kastenzahl-help-fuzz-"), true);
-    (void)inFolder;
     WriteWholeFile("Kasten12.chm", data, size);
 
     const HelpFile help("Kasten12.chm");

@@ -7,11 +7,7 @@ cd "$(dirname "$0")/.."
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
-if [ ! -f build-asan/build.ninja ]; then
-  cmake -S . -B build-asan -G Ninja -DKASTENZAHL_SANITIZE=ON -DKASTENZAHL_WERROR=$werror >/dev/null
-else
-  cmake -S . -B build-asan -DKASTENZAHL_SANITIZE=ON -DKASTENZAHL_WERROR=$werror >/dev/null
-fi
+cmake -S . -B build-asan -G Ninja -DKASTENZAHL_SANITIZE=ON -DKASTENZAHL_WERROR=$werror >/dev/null
 cmake --build build-asan
 # The libraries' allocations kept until exit are not the game's leaks.
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" QT_QPA_PLATFORM=offscreen \

@@ -22,9 +22,5 @@ fi
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
-if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DKASTENZAHL_WERROR=$werror
-else
-  cmake -S . -B build -DKASTENZAHL_WERROR=$werror >/dev/null
-fi
+cmake -S . -B build -G Ninja -DKASTENZAHL_WERROR=$werror >/dev/null
 cmake --build build

@@ -92,8 +92,8 @@ std::vector<std::string> ShippedFileNames(const std::string& shippedFolder)
     for (const fs::directory_entry& entry : fs::directory_iterator(shippedFolder, error)) {
         const fs::path& path = entry.path();
         const std::string name = path.filename().string();
-        const bool shipped = path.extension() == ".l12" || path.extension() == ".chm";
-        if (shipped && name != "brett.l12" && name != "Champions.Rhm" && entry.is_regular_file(error))
+        const bool shipped = path.extension() == ".l12" || path.extension() == ".chm"; // not Champions.Rhm
+        if (shipped && name != "brett.l12" && entry.is_regular_file(error))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());

@@ -38,11 +38,71 @@ bool ReadEncodedNumber(const unsigned char*& at, const unsigned char* end, std::
     return false;
 }
 
+constexpr std::uint64_t LargestDirectory = 64u << 20;
+constexpr std::uint64_t LargestWindow = 2u << 20; // LZX's largest
+
 bool ReadAt(std::ifstream& file, std::uint64_t offset, unsigned char* bytes, std::size_t size)
 {
     file.clear();
     file.seekg(static_cast<std::streamoff>(offset));
     return file && file.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(size));
+}
+
+// An entry of the directory, where it lies in its section.
+struct Found {
+    bool there = false;
+    std::uint64_t offset = 0, length = 0;
+};
+
+// The LZX control data at `offset` of the file: version 1 or 2, a window of a power of two from 32 KB
+// to 2 MB and a reset interval of whole half windows, both counted in blocks of 32 KB from version 2 on.
+bool ControlDataIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t length)
+{
+    unsigned char numbers[24];
+    if (length < 24 || !ReadAt(file, offset, numbers, 24))
+        return false;
+    const auto lzxVersion = LittleEndianAt<std::uint32_t>(numbers, 8);
+    const std::uint64_t unit = lzxVersion == 2 ? 0x8000 : 1;
+    const std::uint64_t resetInterval = LittleEndianAt<std::uint32_t>(numbers, 12) * unit;
+    const std::uint64_t windowSize = LittleEndianAt<std::uint32_t>(numbers, 16) * unit;
+    return std::memcmp(numbers + 4, "LZXC", 4) == 0 && (lzxVersion == 1 || lzxVersion == 2) &&
+           windowSize >= 0x8000 && windowSize <= LargestWindow && (windowSize & (windowSize - 1)) == 0 &&
+           resetInterval != 0 && resetInterval % (windowSize / 2) == 0 &&
+           LittleEndianAt<std::uint32_t>(numbers, 20) != 0;
+}
+
+// The reset table at `offset` of the file: the unpacked length, cut into blocks of blockLength, and
+// where each block's packed bytes start. chmlib reads a packed block into a buffer of blockLength +
+// 6144 bytes (LZX's most a block can grow) and takes the block's length from the table, so each one
+// must fit, and the compressed section's entries (up to compressedEnd) must lie inside the blocks the
+// table lists.
+bool ResetTableIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t length, std::uint64_t compressedEnd)
+{
+    unsigned char numbers[40];
+    if (length < 40 || !ReadAt(file, offset, numbers, 40))
+        return false;
+    const auto blockCount = LittleEndianAt<std::uint32_t>(numbers, 4);
+    const auto tableOffset = LittleEndianAt<std::uint32_t>(numbers, 12);
+    const auto unpackedLength = LittleEndianAt<std::uint64_t>(numbers, 16);
+    const auto packedLength = LittleEndianAt<std::uint64_t>(numbers, 24);
+    const auto blockLength = LittleEndianAt<std::uint64_t>(numbers, 32);
+    const std::uint64_t largestPackedBlock = blockLength + 6144;
+    if (blockLength == 0 || blockLength > LargestWindow || blockCount == 0 ||
+        blockCount > LargestDirectory / 8 || tableOffset + 8 * std::uint64_t{blockCount} > length ||
+        unpackedLength > blockCount * blockLength || compressedEnd > unpackedLength)
+        return false;
+    std::vector<unsigned char> starts(8 * std::size_t{blockCount});
+    if (!ReadAt(file, offset + tableOffset, starts.data(), starts.size()))
+        return false;
+    for (std::uint32_t block = 0; block < blockCount; ++block) {
+        const auto start = LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block});
+        const std::uint64_t end = block + 1 < blockCount
+                                      ? LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block + 1})
+                                      : packedLength;
+        if (end < start || end - start > largestPackedBlock)
+            return false;
+    }
+    return true;
 }
 
 // chmlib trusts the file: it walks the directory as the file links it (the chain of listing chunks,
@@ -53,8 +113,6 @@ bool ReadAt(std::ifstream& file, std::uint64_t offset, unsigned char* bytes, std
 // reached again below itself, and the compression numbers, where present, are possible ones.
 bool HelpFileIsSound(const std::string& path)
 {
-    constexpr std::uint64_t LargestDirectory = 64u << 20;
-    constexpr std::uint64_t LargestWindow = 2u << 20; // LZX's largest
     std::ifstream file(path, std::ios::binary);
     unsigned char head[0x60] = {};
     if (!ReadAt(file, 0, head, 0x58) || std::memcmp(head, "ITSF", 4) != 0)
@@ -95,10 +153,7 @@ bool HelpFileIsSound(const std::string& path)
     };
 
     // The listing chain, with the offset and length of the two entries that describe the compression.
-    struct Found {
-        bool there = false;
-        std::uint64_t offset = 0, length = 0;
-    } control, resetTable;
+    Found control, resetTable;
     std::uint64_t compressedEnd = 0; // how far the entries of the compressed section reach
     std::vector<char> seen(chunks, 0);
     for (std::int64_t listing = firstListing; listing != -1;
@@ -169,49 +224,11 @@ bool HelpFileIsSound(const std::string& path)
         }
     }
 
-    // The compression numbers, counted in blocks of 32 KB from version 2 on.
-    unsigned char numbers[40];
-    if (control.there) {
-        if (control.length < 24 || !ReadAt(file, contentOffset + control.offset, numbers, 24))
-            return false;
-        const auto lzxVersion = LittleEndianAt<std::uint32_t>(numbers, 8);
-        const std::uint64_t unit = lzxVersion == 2 ? 0x8000 : 1;
-        const std::uint64_t resetInterval = LittleEndianAt<std::uint32_t>(numbers, 12) * unit;
-        const std::uint64_t windowSize = LittleEndianAt<std::uint32_t>(numbers, 16) * unit;
-        if (std::memcmp(numbers + 4, "LZXC", 4) != 0 || (lzxVersion != 1 && lzxVersion != 2) ||
-            windowSize < 0x8000 || windowSize > LargestWindow || (windowSize & (windowSize - 1)) != 0 ||
-            resetInterval == 0 || resetInterval % (windowSize / 2) != 0 || LittleEndianAt<std::uint32_t>(numbers, 20) == 0)
-            return false;
-    }
-    // The reset table: the unpacked length, cut into blocks of blockLength, and where each block's
-    // packed bytes start. chmlib reads a packed block into a buffer of blockLength + 6144 bytes (LZX's
-    // most a block can grow) and takes the block's length from the table, so each one must fit, and
-    // every entry must lie inside the blocks the table lists.
+    if (control.there && !ControlDataIsSound(file, contentOffset + control.offset, control.length))
+        return false;
     if (!resetTable.there)
         return compressedEnd == 0;
-    if (resetTable.length < 40 || !ReadAt(file, contentOffset + resetTable.offset, numbers, 40))
-        return false;
-    const auto blockCount = LittleEndianAt<std::uint32_t>(numbers, 4);
-    const auto tableOffset = LittleEndianAt<std::uint32_t>(numbers, 12);
-    const auto unpackedLength = LittleEndianAt<std::uint64_t>(numbers, 16);
-    const auto packedLength = LittleEndianAt<std::uint64_t>(numbers, 24);
-    const auto blockLength = LittleEndianAt<std::uint64_t>(numbers, 32);
-    const std::uint64_t largestPackedBlock = blockLength + 6144;
-    if (blockLength == 0 || blockLength > LargestWindow || blockCount == 0 ||
-        blockCount > LargestDirectory / 8 || tableOffset + 8 * std::uint64_t{blockCount} > resetTable.length ||
-        unpackedLength > blockCount * blockLength || compressedEnd > unpackedLength)
-        return false;
-    std::vector<unsigned char> starts(8 * std::size_t{blockCount});
-    if (!ReadAt(file, contentOffset + resetTable.offset + tableOffset, starts.data(), starts.size()))
-        return false;
-    for (std::uint32_t block = 0; block < blockCount; ++block) {
-        const auto start = LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block});
-        const std::uint64_t end =
-            block + 1 < blockCount ? LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block + 1}) : packedLength;
-        if (end < start || end - start > largestPackedBlock)
-            return false;
-    }
-    return true;
+    return ResetTableIsSound(file, contentOffset + resetTable.offset, resetTable.length, compressedEnd);
 }
 
 } // namespace

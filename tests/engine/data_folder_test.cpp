@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/data_folder.h"
+#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -32,10 +32,6 @@ class DataFolderTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        previous_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "kastenzahl-data-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        shipped_ = root_ / "share/kastenzahl";
         fs::create_directories(shipped_);
         Write(shipped_ / "leicht.l12", "leicht");
         Write(shipped_ / "Kasten12.chm", "handbuch");
@@ -44,12 +40,9 @@ class DataFolderTest : public ::testing::Test {
         Write(shipped_ / "liesmich.txt", "kein Spieldatum");
         fs::create_directory(shipped_ / "ordner.l12");
     }
-    void TearDown() override
-    {
-        fs::current_path(previous_);
-        fs::remove_all(root_);
-    }
-    fs::path previous_, root_, shipped_;
+    ScopedTempFolder folder_; // also the working folder the game starts in
+    const fs::path root_ = folder_.path();
+    const fs::path shipped_ = root_ / "share/kastenzahl";
 };
 
 } // namespace
@@ -137,6 +130,6 @@ TEST_F(DataFolderTest, FailuresNameTheFolderAndTheReason)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PrepareDataFolder(c.folder.string(), shipped_.string()), c.message);
-        EXPECT_EQ(fs::current_path(), previous_) << c.folder;
+        EXPECT_EQ(fs::current_path(), root_) << c.folder; // unchanged
     }
 }

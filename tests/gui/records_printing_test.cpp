@@ -2,6 +2,7 @@
 // file read back with poppler's pdftotext.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -104,14 +105,6 @@ std::vector<std::string> Words(const std::string& text)
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
-}
-
-bool HasWord(const std::vector<std::string>& words, const std::string& word)
-{
-    for (const std::string& w : words)
-        if (w == word)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -243,7 +236,7 @@ TEST_F(PrintCommandTest, BoardGoesIntoThePdfWithFooterAndSymbols)
         EXPECT_NE(text.find("Schwierigkeitsgrad: Leicht mit 47 Zahlen"), std::string::npos) << text;
         const std::vector<std::string> words = Words(text);
         for (const std::string& symbol : c.symbols)
-            EXPECT_TRUE(HasWord(words, symbol)) << symbol << " missing in " << path << ":\n" << text;
+            EXPECT_TRUE(std::ranges::find(words, symbol) != words.end()) << symbol << " missing in " << path << ":\n" << text;
     }
 }
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/temp_folder.h"
+#include "temp_folder.h"
 
 namespace {
 
