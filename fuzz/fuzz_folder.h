@@ -11,7 +11,8 @@
 inline void EnterScratchFolder(const char* prefix)
 {
     const char* root = std::getenv("TMPDIR");
-    std::string pattern = std::string(root != nullptr && *root != '\0' ? root : "/tmp") + "/" + prefix + "XXXXXX";
+    std::string pattern =
+        std::string(root != nullptr && *root != '\0' ? root : "/tmp") + "/" + prefix + "XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr || chdir(pattern.c_str()) != 0) {
         std::perror("scratch folder");
         std::abort();

@@ -26,7 +26,8 @@ bool SameTables(const HallOfFameTables& a, const HallOfFameTables& b)
 {
     for (int d = 0; d < 4; ++d)
         for (int r = 0; r < 11; ++r)
-            if (a.ChampionNames[d][r] != b.ChampionNames[d][r] || a.ChampionDates[d][r] != b.ChampionDates[d][r] ||
+            if (a.ChampionNames[d][r] != b.ChampionNames[d][r] ||
+                a.ChampionDates[d][r] != b.ChampionDates[d][r] ||
                 a.ChampionTimes[d][r] != b.ChampionTimes[d][r]) {
                 std::fprintf(stderr, "difficulty %d rank %d: [%s|%s|%s] loaded back as [%s|%s|%s]\n", d, r,
                              b.ChampionNames[d][r].c_str(), b.ChampionDates[d][r].c_str(),

@@ -8,4 +8,3 @@
 // are matched without regard to letter case. False (and nothing shown) when the file or the topic
 // cannot be found or read.
 bool ShowHtmlHelpTopic(const std::string& file, const std::string& topic);
-

@@ -1,7 +1,7 @@
 #include "platform/help_file.h"
 
-#include <chm_lib.h>
 #include <algorithm>
+#include <chm_lib.h>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -13,8 +13,8 @@ namespace {
 // and where the compressed data lies.
 constexpr const char* ControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
 constexpr const char* ContentPath = "::DataSpace/Storage/MSCompressed/Content";
-constexpr const char* ResetTablePath =
-    "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
+constexpr const char* ResetTablePath = "::DataSpace/Storage/MSCompressed/Transform/"
+                                       "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
 
 template <typename Number> Number LittleEndianAt(const unsigned char* bytes, std::size_t offset)
 {
@@ -76,7 +76,8 @@ bool ControlDataIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t
 // 6144 bytes (LZX's most a block can grow) and takes the block's length from the table, so each one
 // must fit, and the compressed section's entries (up to compressedEnd) must lie inside the blocks the
 // table lists.
-bool ResetTableIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t length, std::uint64_t compressedEnd)
+bool ResetTableIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t length,
+                       std::uint64_t compressedEnd)
 {
     unsigned char numbers[40];
     if (length < 40 || !ReadAt(file, offset, numbers, 40))
@@ -96,9 +97,9 @@ bool ResetTableIsSound(std::ifstream& file, std::uint64_t offset, std::uint64_t 
         return false;
     for (std::uint32_t block = 0; block < blockCount; ++block) {
         const auto start = LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block});
-        const std::uint64_t end = block + 1 < blockCount
-                                      ? LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block + 1})
-                                      : packedLength;
+        const std::uint64_t end =
+            block + 1 < blockCount ? LittleEndianAt<std::uint64_t>(starts.data(), 8 * std::size_t{block + 1})
+                                   : packedLength;
         if (end < start || end - start > largestPackedBlock)
             return false;
     }

@@ -163,7 +163,8 @@ TEST_F(DamagedFilesTest, ASaveIntoASlotFileOfAWrongLengthKeepsItsWholeRecords)
         for (int k : {0, 2, 3}) {
             const size_t start = size_t(k) * RecordBytes;
             const bool kept = int64_t(start + RecordBytes) <= length.bytes;
-            EXPECT_TRUE(std::all_of(file.begin() + long(start), file.begin() + long(start + RecordFillerOffset),
+            EXPECT_TRUE(std::all_of(file.begin() + long(start),
+                                    file.begin() + long(start + RecordFillerOffset),
                                     [&](uint8_t b) { return b == (kept ? 5 : 0); }))
                 << "record " << k;
         }
@@ -184,7 +185,8 @@ TEST_F(DamagedFilesTest, AFolderAPipeOrADeviceInADataFilesPlaceNeitherHangsNorIs
     };
     const Thing things[] = {
         {"a folder", [](const std::string& name) { fs::create_directory(name); }, fs::file_type::directory},
-        {"a pipe", [](const std::string& name) { ASSERT_EQ(mkfifo(name.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {"a pipe", [](const std::string& name) { ASSERT_EQ(mkfifo(name.c_str(), 0600), 0); },
+         fs::file_type::fifo},
         {"a link to /dev/zero", [](const std::string& name) { fs::create_symlink("/dev/zero", name); },
          fs::file_type::symlink},
     };

@@ -236,7 +236,9 @@ TEST_F(PrintCommandTest, BoardGoesIntoThePdfWithFooterAndSymbols)
         EXPECT_NE(text.find("Schwierigkeitsgrad: Leicht mit 47 Zahlen"), std::string::npos) << text;
         const std::vector<std::string> words = Words(text);
         for (const std::string& symbol : c.symbols)
-            EXPECT_TRUE(std::ranges::find(words, symbol) != words.end()) << symbol << " missing in " << path << ":\n" << text;
+            EXPECT_TRUE(std::ranges::find(words, symbol) != words.end())
+                << symbol << " missing in " << path << ":\n"
+                << text;
     }
 }
 

@@ -55,8 +55,7 @@ TEST(HelpFile, EveryLinkAndImageOfTheManualResolves)
                 continue; // an anchor on the same page, or outside the file
             ++references;
             std::string contents;
-            EXPECT_TRUE(manual.Read("/" + target, contents))
-                << entry << " -> " << target;
+            EXPECT_TRUE(manual.Read("/" + target, contents)) << entry << " -> " << target;
         }
     }
     EXPECT_GE(pages, 4);
@@ -81,12 +80,13 @@ TEST(HelpFile, EntriesAreFoundWithoutRegardToLetterCase)
 }
 
 // Files the fuzzer found: chmlib divided by zero on the first two and the sixth, went round in a circle
-// on the third, asked for 4 GB on the fourth and fifth and wrote past its buffer on the last. They are refused whole, and the viewer is not opened.
+// on the third, asked for 4 GB on the fourth and fifth and wrote past its buffer on the last. They are
+// refused whole, and the viewer is not opened.
 TEST(HelpFile, DamagedFilesAreRefusedWithoutEndingOrHangingTheGame)
 {
-    for (const char* damaged : {"zero_block_length.chm", "window_size_one.chm", "directory_loop.chm", "huge_block_length.chm",
-                                "huge_chunk_size.chm", "control_data_compressed.chm",
-                                "packed_block_too_long.chm"}) {
+    for (const char* damaged :
+         {"zero_block_length.chm", "window_size_one.chm", "directory_loop.chm", "huge_block_length.chm",
+          "huge_chunk_size.chm", "control_data_compressed.chm", "packed_block_too_long.chm"}) {
         const std::filesystem::path path = std::filesystem::path(KASTENZAHL_DAMAGED_HELP_FILES) / damaged;
         ASSERT_TRUE(std::filesystem::exists(path)) << path;
         const HelpFile help(path.string());
